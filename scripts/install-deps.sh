@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what building, testing and running the program need, when it is missing (Debian).
+set -euo pipefail
+
+packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

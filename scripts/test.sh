@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds and runs every test headless: a Release build, then an ASan+UBSan build with clang that also
+# runs the fuzz targets for a bounded time. Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+CC=clang CXX=clang++ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DORVIKA_SANITIZE=ON -DORVIKA_FUZZ=ON -DORVIKA_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+if [[ -x scripts/run-fuzzers.sh ]]; then
+    ./scripts/run-fuzzers.sh build-asan
+fi
+echo "All tests passed."

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "catalogue/catalogue.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+namespace orvika {
+
+// One message of a calculation, shown in order. A stop ends the calculation after it is shown.
+struct CalcMessage
+{
+    QString text;
+    bool stops = false;
+
+    friend bool operator==(const CalcMessage &, const CalcMessage &) = default;
+};
+
+// What one calculation yields.
+struct Proposal
+{
+    QStringList lines;              // List3, in the order the rules add them
+    QList<CalcMessage> messages;    // in order; at most the last one stops
+    bool complete = false;          // every check passed: the report is to be written
+    Totals totals;                  // units, consumption and rack height of the proposal
+    double totalPower = 0;          // TotalPower, W
+    QString schemeChoice;           // designation of the nearest block diagram
+    std::int32_t micCount = 0;      // MicCount after the run (raised to 1 beside control software)
+};
+
+} // namespace orvika

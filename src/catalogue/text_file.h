@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Windows-1251 text files: the catalogue, the block-diagram library and the reports.
+namespace orvika {
+
+// The failure codes shown to the user after "Ошибка открытия файла ...".
+enum FileErrorCode : int {
+    FileNotFound = 53,
+    PathNotFound = 76,
+    AccessDenied = 70,
+    PathFileAccessError = 75,
+    DeviceIOError = 57,
+};
+
+struct TextReadResult
+{
+    QStringList lines;               // every line read, in file order
+    std::optional<int> errorCode;    // set when opening or reading failed
+};
+
+// Splits Windows-1251 bytes into lines: a line ends at CR or CR LF; a lone LF stays in the line;
+// a last line without terminator is a line; empty input has no lines.
+QStringList decodeLines(const QByteArray &bytes);
+
+// Encodes lines as Windows-1251 with CR LF after every line, the last one included.
+QByteArray encodeLines(const QStringList &lines);
+
+// Reads a whole file. On failure the code follows the operating system's error.
+TextReadResult readTextFile(const QString &path);
+
+// Writes bytes through a temporary file in the same directory renamed over the target, so a failed
+// write leaves the previous file as it was. Returns an error text when it failed.
+std::optional<QString> writeFileAtomically(const QString &path, const QByteArray &bytes);
+
+} // namespace orvika

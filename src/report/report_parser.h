@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+
+namespace orvika {
+
+// One thing a report line asks the main window to do when the report is loaded back.
+struct LoadAction
+{
+    enum class Kind {
+        Tick,              // control: object name of a check box to set to 1
+        SetZoneCount,      // number: ppkz
+        SetChannelCount,   // number: ppkk
+        SelectTotalPower,  // select Opt1
+        SetTotalPowerText, // text: TxtP
+        SetReserve,        // number: VSZP value
+        SelectPerZone,     // select Opt2
+        AddZoneLine,       // text: a List2 line
+        AddSourceLine,     // text: the List1 line; name and quantity: what it registers
+    };
+    Kind kind;
+    QString control;
+    std::int32_t number = 0;
+    QString text;
+    QString name;
+    std::int32_t quantity = 0;
+
+    friend bool operator==(const LoadAction &, const LoadAction &) = default;
+};
+
+// ФунОбрабСрок: reads one report line at a time. Malformed pieces are skipped, never guessed at.
+class ReportLineParser
+{
+public:
+    // The start of a load: the power read so far is 0 and no source section is open.
+    void startLoad();
+
+    // The actions one line asks for, in the order the main window must carry them out.
+    QList<LoadAction> parseLine(const QString &line);
+
+    bool inSourceSection() const { return m_reportFlag; } // ReportFlag
+    std::int32_t loadedPower() const { return m_loadedPower; } // LoadedPower
+
+private:
+    bool m_reportFlag = false;
+    std::int32_t m_loadedPower = 0;
+};
+
+} // namespace orvika

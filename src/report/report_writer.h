@@ -1,0 +1,21 @@
+#pragma once
+
+#include "calc/proposal.h"
+#include "calc/requirements.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace orvika {
+
+inline const QString ReportFileName = QStringLiteral("Спецификация.dat");
+
+// TotalPower in the general number format: a whole value as an integer, a fraction with at most
+// 15 significant digits and the locale's decimal separator, no digit grouping.
+QString formatGeneralNumber(double value, const QLocale &locale);
+
+// The lines of "Спецификация.dat" for a finished calculation, in the order of the report format.
+QStringList composeReport(const Requirements &requirements, const Proposal &proposal, const QLocale &locale);
+
+} // namespace orvika

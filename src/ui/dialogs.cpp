@@ -1,0 +1,34 @@
+#include "ui/dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace orvika {
+
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return shown;
+}
+
+void WidgetDialogs::message(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, displayText(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString WidgetDialogs::input(QWidget *parent, const QString &title, const QString &prompt,
+                             const QString &initialText, QPoint position)
+{
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title.isEmpty() ? ApplicationTitle : title);
+    dialog.setLabelText(displayText(prompt));
+    dialog.setTextValue(initialText);
+    dialog.move(position);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+} // namespace orvika

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class QWidget;
+
+namespace orvika {
+
+// Every message box and input box of the program goes through this seam, so the rules run
+// headless in tests with scripted answers.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message box with the single button OK and the caption "ORVIKA". A text of two lines
+    // joins them with line feed then carriage return, as the program composes it.
+    virtual void message(QWidget *parent, const QString &text) = 0;
+
+    // A modal input box whose top-left corner stands at position (global coordinates). Returns the
+    // typed text, or the empty text on Cancel or close.
+    virtual QString input(QWidget *parent, const QString &title, const QString &prompt,
+                          const QString &initialText, QPoint position) = 0;
+};
+
+// The real boxes: QMessageBox and QInputDialog.
+class WidgetDialogs : public Dialogs
+{
+public:
+    void message(QWidget *parent, const QString &text) override;
+    QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initialText,
+                  QPoint position) override;
+};
+
+// The program's line break ("\n\r") shown as one line break.
+QString displayText(const QString &text);
+
+inline const QString ApplicationTitle = QStringLiteral("ORVIKA");
+
+} // namespace orvika

@@ -1,0 +1,7 @@
+#include "ui/main_window.h"
+
+namespace orvika {
+
+void MainWindow::buildWindow() {}
+
+} // namespace orvika

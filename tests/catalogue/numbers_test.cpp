@@ -1,0 +1,82 @@
+#include "catalogue/numbers.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvika;
+
+struct LeadingCase
+{
+    const char16_t *text;
+    double expected;
+};
+
+class LeadingNumberTest : public ::testing::TestWithParam<LeadingCase>
+{};
+
+TEST_P(LeadingNumberTest, ReadsTheNumberAtTheStart)
+{
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringView(GetParam().text)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, LeadingNumberTest,
+                         ::testing::Values(LeadingCase{u"08", 8}, LeadingCase{u"5 ", 5}, LeadingCase{u"4x", 4},
+                                           LeadingCase{u"x4", 0}, LeadingCase{u"", 0},
+                                           LeadingCase{u" 1 2\t3\n4", 1234}, LeadingCase{u"-5", -5},
+                                           LeadingCase{u"+ 7", 7}, LeadingCase{u"1,5", 1},
+                                           LeadingCase{u"1.5.3", 1.5}, LeadingCase{u".5", 0.5},
+                                           LeadingCase{u"2E3", 2000}, LeadingCase{u"2D3x", 2000},
+                                           LeadingCase{u"2e", 2}, LeadingCase{u"2e+", 2},
+                                           LeadingCase{u"&H1F", 31}, LeadingCase{u"&HFFFF", -1},
+                                           LeadingCase{u"&O17", 15}, LeadingCase{u"&x", 0},
+                                           LeadingCase{u"-", 0}, LeadingCase{u"250 Вт", 250},
+                                           LeadingCase{u"1500.5", 1500.5}));
+
+struct RoundCase
+{
+    double value;
+    std::optional<std::int32_t> expected;
+};
+
+class ToInt32Test : public ::testing::TestWithParam<RoundCase>
+{};
+
+TEST_P(ToInt32Test, RoundsHalfToEven)
+{
+    EXPECT_EQ(toInt32(GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Halves, ToInt32Test,
+                         ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2},
+                                           RoundCase{7.5, 8}, RoundCase{0.49, 0}, RoundCase{2147483647.0, 2147483647},
+                                           RoundCase{2147483647.5, std::nullopt},
+                                           RoundCase{-2147483648.5, -2147483647 - 1},
+                                           RoundCase{1e300, std::nullopt}));
+
+TEST(ToInt16Test, RejectsWhatLeavesSixteenBits)
+{
+    EXPECT_EQ(toInt16(32767.4), std::int16_t{32767});
+    EXPECT_EQ(toInt16(32768), std::nullopt);
+    EXPECT_EQ(toInt16(12.5), std::int16_t{12});
+}
+
+TEST(LocaleNumberTest, FollowsTheLocaleNotation)
+{
+    const QLocale c(QLocale::C);
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    EXPECT_EQ(localeNumber(u"  250 ", c), 250.0);
+    EXPECT_EQ(localeNumber(u"1.5", c), 1.5);
+    EXPECT_EQ(localeNumber(u"1,5", russian), 1.5);
+    EXPECT_EQ(localeNumber(u"-5", c), -5.0);
+    EXPECT_EQ(localeNumber(u"1e3", c), 1000.0);
+    EXPECT_EQ(localeNumber(u"", c), std::nullopt);
+    EXPECT_EQ(localeNumber(u"abc", c), std::nullopt);
+    EXPECT_EQ(localeNumber(u"12abc", c), std::nullopt);
+}
+
+TEST(CeilingQuotientTest, AddsOneForAFraction)
+{
+    EXPECT_EQ(ceilingQuotient(10, 10), 1);
+    EXPECT_EQ(ceilingQuotient(11, 10), 2);
+    EXPECT_EQ(ceilingQuotient(160, 10), 16);
+    EXPECT_EQ(ceilingQuotient(30, 8), 4);
+}
