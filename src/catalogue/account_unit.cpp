@@ -1,10 +1,49 @@
 #include "catalogue/account_unit.h"
 
-namespace orvika {
+#include "catalogue/numbers.h"
 
-bool accountUnit(const Catalogue &, const QString &, std::int32_t, Totals &)
+#include <limits>
+
+namespace orvika {
+namespace {
+
+bool fits(std::int64_t value)
 {
-    return false;
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+} // namespace
+
+bool accountUnit(const Catalogue &catalogue, const QString &name, std::int32_t quantity, Totals &totals)
+{
+    std::int64_t blocks = std::int64_t{totals.blockCount} + quantity;
+    std::int64_t power = totals.powerDraw;
+    std::int64_t height = totals.heightUnits;
+    const QLocale &locale = catalogue.numberLocale;
+    for (const QString &line : catalogue.lines) {
+        if (line.isEmpty() || !line.contains(name))
+            continue;
+        const qsizetype hash = line.indexOf(u'#');
+        const qsizetype percent = line.indexOf(u'%');
+        const qsizetype ampersand = line.indexOf(u'&');
+        const auto figure = [&](qsizetype after, qsizetype before) {
+            if (after < 0 || before <= after)
+                return 0.0;
+            return localeNumber(QStringView(line).mid(after + 1, before - after - 1), locale).value_or(0);
+        };
+        const auto addedPower = toInt32(quantity * figure(hash, percent));
+        const auto addedHeight = toInt32(quantity * figure(percent, ampersand));
+        if (!addedPower || !addedHeight)
+            return false;
+        power += *addedPower;
+        height += *addedHeight;
+        if (!fits(power) || !fits(height))
+            return false;
+    }
+    if (!fits(blocks))
+        return false;
+    totals = {static_cast<std::int32_t>(blocks), static_cast<std::int32_t>(power), static_cast<std::int32_t>(height)};
+    return true;
 }
 
 } // namespace orvika
