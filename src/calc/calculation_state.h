@@ -1,0 +1,77 @@
+#pragma once
+
+#include "calc/proposal.h"
+#include "catalogue/catalogue.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+// The working values of one calculation, from the copied sources to the last auxiliary rule.
+namespace orvika {
+
+// A message of several lines separates them with line feed followed by carriage return.
+inline const QString MessageLineBreak = QStringLiteral("\n\r");
+
+struct CalculationState
+{
+    QStringList lines; // List3
+    QList<CalcMessage> messages;
+    Totals totals; // working totals
+    bool stopped = false;
+
+    std::int32_t zoneCount = 1;
+    std::int32_t channelCount = 1;
+    std::int32_t micCount = 0;
+    double totalPower = 0;
+
+    std::int32_t selectorCount = 1;
+    QString selectorName;
+
+    std::int32_t ampQty1 = 0; // remainder amplifier, per channel
+    QString ampName1;
+    std::int32_t ampQty2 = 0; // 1500 W blocks times channels
+    QString ampName2;
+    std::int32_t amplifierCount = 0;
+    std::int32_t ampGroupCount = 0;
+    bool ampPowerFound = false;
+    bool ampInputsFound = false;
+    bool preampChosen = false;
+
+    double requiredInputs = 0;   // line inputs still to serve
+    std::int32_t inputsLeft = 0; // microphone inputs still to serve
+    double bestPreampCapacity = 0;
+    QString bestPreampTail;
+    QString bestPreampName;
+    std::int32_t preampCount = 0;
+
+    std::int32_t cabinetCount = 0;
+
+    // A message after which the calculation goes on.
+    void warn(const QString &text);
+    // The last message: no rule adds anything after it.
+    void stop(const QString &text);
+    // A catalogue figure the calculation cannot work with; unit is the designation it belongs to.
+    void stopOnDatabaseError(const QString &unit);
+    // The reset of the results after a failed choice: the working totals and the working counters.
+    void resetResults();
+};
+
+// "name - quantity шт.", the form of every line of the proposed-equipment list.
+QString unitLine(const QString &name, std::int32_t quantity);
+
+// Adds the line for a unit and accounts it. False, with the calculation stopped, when the totals
+// would leave the 32-bit range.
+bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const QString &name,
+                      std::int32_t quantity);
+
+// False, with the calculation stopped, when the catalogue has no record of a single-entry category
+// (its name would match every catalogue line in the accounting). code names the category.
+bool requireEntry(CalculationState &state, const QString &name, const QString &code);
+
+// A wide intermediate narrowed back to the 32-bit working range; empty when it does not fit.
+std::optional<std::int32_t> narrowed(std::int64_t value);
+
+} // namespace orvika

@@ -1,0 +1,41 @@
+#include "calc/compute_total_power.h"
+
+#include "catalogue/numbers.h"
+
+#include <cmath>
+
+namespace orvika {
+
+double zoneLinePower(const QString &zoneLine)
+{
+    const qsizetype watts = zoneLine.indexOf(QStringLiteral("Вт"));
+    if (watts < 0)
+        return 0;
+    const qsizetype from = zoneLine.indexOf(u'-') + 1; // the whole text before "Вт" when there is no "-"
+    if (watts <= from)
+        return 0;
+    const double value = leadingNumber(QStringView(zoneLine).mid(from, watts - from));
+    // A value beyond the integer range keeps its size, so the range check of the driver rejects it.
+    return toInt32(value).value_or(std::nearbyint(value));
+}
+
+double computeTotalPower(const Requirements &requirements)
+{
+    double total = 0;
+    switch (requirements.powerMode) {
+    case PowerMode::None:
+        return 0;
+    case PowerMode::Total:
+        total = leadingNumber(requirements.totalPowerText);
+        break;
+    case PowerMode::PerZone:
+        for (const QString &line : requirements.zoneLines)
+            total += zoneLinePower(line);
+        break;
+    }
+    if (requirements.powerReserve)
+        total += total * leadingNumber(requirements.reservePercentText) / 100;
+    return total;
+}
+
+} // namespace orvika
