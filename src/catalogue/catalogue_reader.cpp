@@ -32,7 +32,8 @@ class LineReader
 public:
     LineReader(const QString &line, const QLocale &locale, Catalogue &catalogue)
         : m_line(line), m_locale(locale), m_catalogue(catalogue)
-    {}
+    {
+    }
 
     bool read()
     {
@@ -102,7 +103,8 @@ private:
         return unit.has_value();
     }
 
-    bool takeNameAndNumber(QString &entry, std::int32_t &number, QStringView separator, qsizetype digits) const
+    bool takeNameAndNumber(QString &entry, std::int32_t &number, QStringView separator,
+                           qsizetype digits) const
     {
         const auto unit = name();
         const auto value = catalogue_line::wholeNumber(catalogue_line::fieldAfter(m_line, separator, digits));

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
 #include <string>
 
 namespace orvika {
@@ -19,7 +20,7 @@ double radixNumber(const std::string &digits, int radix)
 {
     std::uint64_t value = 0;
     for (char c : digits) {
-        const int digit = (c >= '0' && c <= '9') ? c - '0'
+        const int digit = (c >= '0' && c <= '9')   ? c - '0'
                           : (c >= 'A' && c <= 'F') ? c - 'A' + 10
                           : (c >= 'a' && c <= 'f') ? c - 'a' + 10
                                                    : radix;
@@ -32,6 +33,14 @@ double radixNumber(const std::string &digits, int radix)
     if (value <= 0xFFFF)
         return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+// The C library reads numbers in the process locale, which a Qt application takes from the
+// environment (a Russian desktop writes "1,5"); the leading-number reading always uses ".".
+double parseCNumber(const char *text)
+{
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(text, nullptr, cLocale);
 }
 
 } // namespace
@@ -75,7 +84,8 @@ double leadingNumber(QStringView text)
     }
     if (!mantissaDigits)
         return 0;
-    if (i < compact.size() && (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
+    if (i < compact.size() &&
+        (compact[i] == 'E' || compact[i] == 'e' || compact[i] == 'D' || compact[i] == 'd')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
         if (j < compact.size() && (compact[j] == '+' || compact[j] == '-'))
@@ -88,13 +98,12 @@ double leadingNumber(QStringView text)
         if (exponentDigits)
             number += exponent;
     }
-    return std::strtod(number.c_str(), nullptr);
+    return parseCNumber(number.c_str());
 }
 
 namespace {
 
-template <typename Int>
-std::optional<Int> toNearestEven(double value)
+template <typename Int> std::optional<Int> toNearestEven(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;

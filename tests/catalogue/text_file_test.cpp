@@ -1,0 +1,158 @@
+#include "catalogue/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace orvika;
+
+struct DecodeCase
+{
+    const char *what;
+    QByteArray bytes;
+    QStringList lines;
+};
+
+class DecodeLinesTest : public ::testing::TestWithParam<DecodeCase>
+{
+};
+
+TEST_P(DecodeLinesTest, SplitsAtCarriageReturns)
+{
+    EXPECT_EQ(decodeLines(GetParam().bytes), GetParam().lines) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineEnds, DecodeLinesTest,
+    ::testing::Values(
+        DecodeCase{"empty input", QByteArray(), {}},
+        DecodeCase{"CR LF", QByteArray("a\r\nb\r\n"), {QStringLiteral("a"), QStringLiteral("b")}},
+        DecodeCase{"CR only", QByteArray("a\rb\r"), {QStringLiteral("a"), QStringLiteral("b")}},
+        DecodeCase{"mixed",
+                   QByteArray("a\rb\r\nc"),
+                   {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
+        DecodeCase{
+            "last line without terminator", QByteArray("a\r\nb"), {QStringLiteral("a"), QStringLiteral("b")}},
+        DecodeCase{"lone LF stays in the line",
+                   QByteArray("a\nb\r\nc"),
+                   {QStringLiteral("a\nb"), QStringLiteral("c")}},
+        DecodeCase{
+            "LF after the last CR LF", QByteArray("a\r\n\n"), {QStringLiteral("a"), QStringLiteral("\n")}},
+        DecodeCase{"blank lines", QByteArray("\r\n\r\n"), {QString(), QString()}},
+        DecodeCase{"LF CR is a line end after the LF",
+                   QByteArray("a\n\rb"),
+                   {QStringLiteral("a\n"), QStringLiteral("b")}},
+        DecodeCase{"blanks are kept", QByteArray(" a \r\n"), {QStringLiteral(" a ")}},
+        DecodeCase{"Windows-1251 text", QByteArray("\xc1\xeb\xee\xea #5\r\n"), {QStringLiteral("Блок #5")}}));
+
+TEST(EncodeLinesTest, EndsEveryLineWithCarriageReturnLineFeed)
+{
+    EXPECT_EQ(encodeLines({QStringLiteral("a"), QString(), QStringLiteral("b")}),
+              QByteArray("a\r\n\r\nb\r\n"));
+    EXPECT_EQ(encodeLines({}), QByteArray());
+}
+
+TEST(EncodeLinesTest, RoundTripsEveryCyrillicLetter)
+{
+    QString letters = QStringLiteral("Ёё№");
+    for (char16_t c = u'А'; c <= u'я'; ++c)
+        letters.append(QChar(c));
+    const QByteArray bytes = encodeLines({letters});
+    ASSERT_EQ(bytes.size(), letters.size() + 2);                             // one byte a letter
+    EXPECT_EQ(static_cast<unsigned char>(bytes.at(0)), 0xA8);                // Ё
+    EXPECT_EQ(static_cast<unsigned char>(bytes.at(1)), 0xB8);                // ё
+    EXPECT_EQ(static_cast<unsigned char>(bytes.at(2)), 0xB9);                // №
+    EXPECT_EQ(static_cast<unsigned char>(bytes.at(3)), 0xC0);                // А
+    EXPECT_EQ(static_cast<unsigned char>(bytes.at(bytes.size() - 3)), 0xFF); // я
+    EXPECT_EQ(decodeLines(bytes), QStringList{letters});
+}
+
+TEST(EncodeLinesTest, EveryByteDecodesToOneCharacter)
+{
+    QByteArray bytes;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r' && b != '\n')
+            bytes.append(static_cast<char>(b));
+    }
+    const QStringList lines = decodeLines(bytes);
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_EQ(lines.first().size(), bytes.size());
+}
+
+class ReadTextFileTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(bytes), bytes.size());
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(ReadTextFileTest, ReadsTheLines)
+{
+    write(QStringLiteral("list"), QByteArray("\xd1\xf5\xe5\xec\xe0\r\nb"));
+    const TextReadResult result = readTextFile(path(QStringLiteral("list")));
+    EXPECT_EQ(result.errorCode, std::nullopt);
+    EXPECT_EQ(result.lines, (QStringList{QStringLiteral("Схема"), QStringLiteral("b")}));
+}
+
+TEST_F(ReadTextFileTest, EmptyFileIsNoFailure)
+{
+    write(QStringLiteral("empty"), QByteArray());
+    const TextReadResult result = readTextFile(path(QStringLiteral("empty")));
+    EXPECT_EQ(result.errorCode, std::nullopt);
+    EXPECT_TRUE(result.lines.isEmpty());
+}
+
+struct FailureCase
+{
+    const char *what;
+    const char *relativePath;
+    int code;
+};
+
+class ReadFailureTest : public ReadTextFileTest, public ::testing::WithParamInterface<FailureCase>
+{
+};
+
+TEST_P(ReadFailureTest, GivesTheFailureCode)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder")));
+    write(QStringLiteral("plain"), QByteArray("x\r\n"));
+    const TextReadResult result = readTextFile(path(QString::fromLatin1(GetParam().relativePath)));
+    EXPECT_EQ(result.errorCode, GetParam().code) << GetParam().what;
+    EXPECT_TRUE(result.lines.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, ReadFailureTest,
+                         ::testing::Values(FailureCase{"missing file", "folder/Base-Date", 53},
+                                           FailureCase{"missing folder", "missing/Base-Date", 76},
+                                           FailureCase{"missing folders", "missing/deeper/Base-Date", 76},
+                                           FailureCase{"a file taken for a folder", "plain/Base-Date", 76},
+                                           FailureCase{"a directory", "folder", 75}));
+
+TEST_F(ReadTextFileTest, UnreadableFileIsAccessDenied)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not hold for root";
+    write(QStringLiteral("locked"), QByteArray("x"));
+    ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("locked")), QFileDevice::WriteOwner));
+    EXPECT_EQ(readTextFile(path(QStringLiteral("locked"))).errorCode, 70);
+}
+
+TEST_F(ReadTextFileTest, WriteReplacesTheFileWhole)
+{
+    const QString target = path(QStringLiteral("report.dat"));
+    ASSERT_EQ(writeFileAtomically(target, QByteArray("first\r\n")), std::nullopt);
+    ASSERT_EQ(writeFileAtomically(target, QByteArray("second\r\n")), std::nullopt);
+    EXPECT_EQ(readTextFile(target).lines, QStringList{QStringLiteral("second")});
+    EXPECT_NE(writeFileAtomically(path(QStringLiteral("missing/report.dat")), QByteArray("x")), std::nullopt);
+}
