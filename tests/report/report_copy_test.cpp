@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -110,30 +111,49 @@ TEST_F(Copy, InvalidNamesAreErrors)
     EXPECT_EQ(entries(), QStringList{QStringLiteral("Спецификация.dat")});
 }
 
+// Permissions bind ordinary users only: under the superuser the copy runs in a child process that
+// has given up its rights first.
+void copyAsOrdinaryUser(const QString &source, const QString &target)
+{
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+        std::_Exit(2);
+    std::_Exit(copyFileReplacing(source, target).has_value() ? 1 : 0); // 1: refused
+}
+
+const QFile::Permissions Everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                    QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                    QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+const QFile::Permissions ReadOnlyForAll = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther |
+                                          QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+
 TEST_F(Copy, ReadOnlyDirectoryIsAnErrorAndLeavesTheTarget)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the superuser writes into read-only folders";
     const QString sub = dir.filePath(QStringLiteral("ro"));
     ASSERT_TRUE(QDir().mkdir(sub));
     const QString target = sub + QStringLiteral("/abc.dat");
     writeBytes(target, "kept");
-    QFile::setPermissions(sub, QFile::ReadOwner | QFile::ExeOwner);
-    EXPECT_TRUE(copyFileReplacing(source, target).has_value());
-    QFile::setPermissions(sub, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dir.path(), Everyone);
+    QFile::setPermissions(sub, ReadOnlyForAll);
+    EXPECT_EXIT(copyAsOrdinaryUser(source, target), testing::ExitedWithCode(1), "");
+    QFile::setPermissions(sub, Everyone);
     EXPECT_EQ(readBytes(target), QByteArray("kept"));
+    EXPECT_EQ(QDir(sub).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("abc.dat")});
 }
 
 TEST_F(Copy, ReadOnlyTargetIsAnErrorAndIsKept)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the superuser writes over read-only files";
+    // The folder is writable, so only the target's own protection stops the replacement.
     const QString target = dir.filePath(QStringLiteral("abc.dat"));
     writeBytes(target, "kept");
-    QFile::setPermissions(target, QFile::ReadOwner);
-    EXPECT_TRUE(copyFileReplacing(source, target).has_value());
+    QFile::setPermissions(dir.path(), Everyone);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    EXPECT_EXIT(copyAsOrdinaryUser(source, target), testing::ExitedWithCode(1), "");
     EXPECT_EQ(readBytes(target), QByteArray("kept"));
     EXPECT_EQ(entries().size(), 2);
+    // The same user may write a new file beside it: the refusal was the target's protection.
+    const QString fresh = dir.filePath(QStringLiteral("fresh.dat"));
+    EXPECT_EXIT(copyAsOrdinaryUser(source, fresh), testing::ExitedWithCode(0), "");
+    EXPECT_EQ(readBytes(fresh), report);
 }
 
 TEST_F(Copy, ExistenceCountsOrdinaryFilesOnly)
