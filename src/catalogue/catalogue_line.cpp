@@ -18,7 +18,43 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
+struct CodeText
+{
+    char16_t text[5];
+    Code code;
+};
+
+constexpr CodeText Codes[] = {
+    {u"MC", MC},   {u"AL", AL},   {u"MZ", MZ},     {u"RM", RM}, {u"AS", AS}, {u"BR", BR}, {u"SZ", SZ},
+    {u"AMP", AMP}, {u"UMP", UMP}, {u"PRED", PRED}, {u"AR", AR}, {u"MO", MO}, {u"ML", ML}, {u"RP", RP},
+    {u"PD", PD},   {u"BL", BL},   {u"AI", AI},     {u"RU", RU}, {u"UP", UP},
+};
+
+bool startsAt(QStringView line, qsizetype at, const char16_t *text)
+{
+    for (; *text; ++text, ++at) {
+        if (at >= line.size() || line[at].unicode() != *text)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+unsigned codesIn(QStringView line)
+{
+    unsigned found = 0;
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        const char16_t c = line[i].unicode();
+        if (c < u'A' || c > u'Z')
+            continue;
+        for (const CodeText &code : Codes) {
+            if (code.text[0] == c && startsAt(line, i, code.text))
+                found |= code.code;
+        }
+    }
+    return found;
+}
 
 QStringView fieldAfter(QStringView line, QStringView separator, qsizetype count)
 {

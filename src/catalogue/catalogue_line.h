@@ -11,6 +11,32 @@
 // absent "|" gives the line from its start, an absent "//" the line from its second character.
 namespace orvika::catalogue_line {
 
+// The category codes. A line belongs to every category whose code occurs anywhere in it.
+enum Code : unsigned {
+    MC = 1u << 0,
+    AL = 1u << 1,
+    MZ = 1u << 2,
+    RM = 1u << 3,
+    AS = 1u << 4,
+    BR = 1u << 5,
+    SZ = 1u << 6,
+    AMP = 1u << 7,
+    UMP = 1u << 8,
+    PRED = 1u << 9,
+    AR = 1u << 10,
+    MO = 1u << 11,
+    ML = 1u << 12,
+    RP = 1u << 13,
+    PD = 1u << 14,
+    BL = 1u << 15,
+    AI = 1u << 16,
+    RU = 1u << 17,
+    UP = 1u << 18,
+};
+
+// The codes found in a line, as a set of Code bits; one pass over the line instead of a search a code.
+unsigned codesIn(QStringView line);
+
 // Up to count characters after the first separator (count < 0: to the end of the line).
 QStringView fieldAfter(QStringView line, QStringView separator, qsizetype count = -1);
 

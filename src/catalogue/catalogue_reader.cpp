@@ -37,47 +37,50 @@ public:
 
     bool read()
     {
-        if (has(u"MC") && !appendName(m_catalogue.microphones))
+        m_codes = catalogue_line::codesIn(m_line);
+        if (m_codes == 0)
+            return true;
+        if (has(catalogue_line::MC) && !appendName(m_catalogue.microphones))
             return false;
-        if (has(u"AL") && !appendName(m_catalogue.alarmBlocks))
+        if (has(catalogue_line::AL) && !appendName(m_catalogue.alarmBlocks))
             return false;
-        if (has(u"MZ") && !appendName(m_catalogue.musicSources))
+        if (has(catalogue_line::MZ) && !appendName(m_catalogue.musicSources))
             return false;
-        if (has(u"RM") && !appendName(m_catalogue.consoles))
+        if (has(catalogue_line::RM) && !appendName(m_catalogue.consoles))
             return false;
-        if (has(u"AS") && !takeName(m_catalogue.asName))
+        if (has(catalogue_line::AS) && !takeName(m_catalogue.asName))
             return false;
-        if (has(u"BR") && !appendName(m_catalogue.reserveUnits))
+        if (has(catalogue_line::BR) && !appendName(m_catalogue.reserveUnits))
             return false;
-        if (has(u"SZ") && !readSelector())
+        if (has(catalogue_line::SZ) && !readSelector())
             return false;
-        if ((has(u"AMP") || has(u"UMP")) && !readAmplifier())
+        if ((has(catalogue_line::AMP) || has(catalogue_line::UMP)) && !readAmplifier())
             return false;
-        if (has(u"PRED") && !readPreamp())
+        if (has(catalogue_line::PRED) && !readPreamp())
             return false;
-        if (has(u"AR") && !takeNameAndNumber(m_catalogue.arName, m_catalogue.arNumber, u"|", 2))
+        if (has(catalogue_line::AR) && !takeNameAndNumber(m_catalogue.arName, m_catalogue.arNumber, u"|", 2))
             return false;
-        if (has(u"MO") && !takeName(m_catalogue.moName))
+        if (has(catalogue_line::MO) && !takeName(m_catalogue.moName))
             return false;
-        if (has(u"ML") && !takeNameAndNumber(m_catalogue.mlName, m_catalogue.mlNumber, u"*", 2))
+        if (has(catalogue_line::ML) && !takeNameAndNumber(m_catalogue.mlName, m_catalogue.mlNumber, u"*", 2))
             return false;
-        if (has(u"RP") && !takeName(m_catalogue.rpName))
+        if (has(catalogue_line::RP) && !takeName(m_catalogue.rpName))
             return false;
-        if (has(u"PD") && !takeNameAndNumber(m_catalogue.pdName, m_catalogue.pdNumber, u"*", 2))
+        if (has(catalogue_line::PD) && !takeNameAndNumber(m_catalogue.pdName, m_catalogue.pdNumber, u"*", 2))
             return false;
-        if (has(u"BL") && !takeNameAndNumber(m_catalogue.blName, m_catalogue.blNumber, u"*", 2))
+        if (has(catalogue_line::BL) && !takeNameAndNumber(m_catalogue.blName, m_catalogue.blNumber, u"*", 2))
             return false;
-        if (has(u"AI") && !takeName(m_catalogue.aiName))
+        if (has(catalogue_line::AI) && !takeName(m_catalogue.aiName))
             return false;
-        if (has(u"RU") && !readCabinet())
+        if (has(catalogue_line::RU) && !readCabinet())
             return false;
-        if (has(u"UP") && !takeNameAndNumber(m_catalogue.upName, m_catalogue.upNumber, u"*", 4))
+        if (has(catalogue_line::UP) && !takeNameAndNumber(m_catalogue.upName, m_catalogue.upNumber, u"*", 4))
             return false;
         return true;
     }
 
 private:
-    bool has(QStringView code) const { return m_line.contains(code); }
+    bool has(catalogue_line::Code code) const { return (m_codes & code) != 0; }
 
     // The name of a unit line, which must carry its consumption and height figures.
     std::optional<QString> name() const
@@ -173,6 +176,7 @@ private:
     const QString &m_line;
     const QLocale &m_locale;
     Catalogue &m_catalogue;
+    unsigned m_codes = 0;
 };
 
 } // namespace
