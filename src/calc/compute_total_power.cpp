@@ -16,7 +16,9 @@ double zoneLinePower(const QString &zoneLine)
         return 0;
     const double value = leadingNumber(QStringView(zoneLine).mid(from, watts - from));
     // A value beyond the integer range keeps its size, so the range check of the driver rejects it.
-    return toInt32(value).value_or(std::nearbyint(value));
+    if (const auto watts = toInt32(value))
+        return *watts;
+    return std::nearbyint(value);
 }
 
 double computeTotalPower(const Requirements &requirements)
