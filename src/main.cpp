@@ -1,7 +1,25 @@
+#include "app/fonts.h"
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    app.setApplicationName(orvika::ApplicationTitle);
+    orvika::registerTahoma();
+
+    orvika::SharedState state;
+    orvika::WidgetDialogs dialogs;
+    // The data files are found relative to the directory the program was started in.
+    const std::unique_ptr<orvika::MainWindow> window =
+        orvika::startUp(state, dialogs, QDir::currentPath(), QLocale::system());
+    if (!window)
+        return 1;
+    window->show();
+    return app.exec();
 }

@@ -1,7 +1,461 @@
 #include "ui/main_window.h"
+#include "ui/spinner.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QStylePainter>
 
 namespace orvika {
 
-void MainWindow::buildWindow() {}
+namespace {
+
+// Client area of the main window.
+constexpr int ClientWidth = 12810;
+constexpr int ClientHeight = 7755;
+
+QFont tahoma(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont captionFont()
+{
+    return tahoma(9.75, true);
+}
+QFont listFont()
+{
+    return tahoma(9, false);
+}
+QFont comboFont()
+{
+    return tahoma(8.25, false);
+}
+
+// A frame whose caption is drawn in the highlight colour.
+class CaptionFrame : public QGroupBox
+{
+public:
+    CaptionFrame(const QString &title, QWidget *parent) : QGroupBox(title, parent) {}
+
+protected:
+    void initStyleOption(QStyleOptionGroupBox *option) const override
+    {
+        QGroupBox::initStyleOption(option);
+        const QColor highlight = palette().color(QPalette::Highlight);
+        option->textColor = highlight;
+        option->palette.setColor(QPalette::WindowText, highlight);
+    }
+};
+
+// Buttons and check boxes tall enough for two lines break their captions between words, as the
+// window was designed with.
+class WrappingButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        style()->drawItemText(&painter, contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                              option.palette, isEnabled(), caption, QPalette::ButtonText);
+    }
+};
+
+class WrappingCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        const QRect contents = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_CheckBox, option);
+        style()->drawItemText(&painter, contents,
+                              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                              option.palette, isEnabled(), caption, QPalette::WindowText);
+    }
+
+    // The caption spans two lines: all of the control answers a click.
+    bool hitButton(const QPoint &position) const override { return rect().contains(position); }
+};
+
+// Builds the controls of one container from rows in twips.
+class Placer
+{
+public:
+    Placer(QWidget *container, const Twips &twips) : m_container(container), m_twips(twips) {}
+
+    template <typename Widget>
+    Widget *place(Widget *widget, const char *name, int left, int top, int width, int height)
+    {
+        widget->setObjectName(QLatin1String(name));
+        widget->setGeometry(m_twips.rect(left, top, width, height));
+        return widget;
+    }
+
+    QCheckBox *check(const char *name, const QString &caption, int left, int top, int width, int height)
+    {
+        if (holdsTwoLines(height))
+            return place(new WrappingCheckBox(caption, m_container), name, left, top, width, height);
+        return fitted(place(new QCheckBox(caption, m_container), name, left, top, width, height));
+    }
+
+    QRadioButton *option(const char *name, const QString &caption, int left, int top, int width, int height)
+    {
+        return fitted(place(new QRadioButton(caption, m_container), name, left, top, width, height));
+    }
+
+    QPushButton *button(const char *name, const QString &caption, int left, int top, int width, int height)
+    {
+        if (holdsTwoLines(height))
+            return place(new WrappingButton(caption, m_container), name, left, top, width, height);
+        return fitted(place(new QPushButton(caption, m_container), name, left, top, width, height));
+    }
+
+    QLabel *label(const char *name, const QString &caption, int left, int top, int width, int height)
+    {
+        return fitted(place(new QLabel(caption, m_container), name, left, top, width, height));
+    }
+
+    // The figure beside a spinner.
+    QLabel *countLabel(const char *name, const QString &value, int left, int top, int width, int height)
+    {
+        QLabel *label = place(new QLabel(value, m_container), name, left, top, width, height);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        return label;
+    }
+
+    Spinner *spinner(const char *name, int left, int top, int minimum, int maximum, int value, int step = 1)
+    {
+        Spinner *spinner =
+            place(new Spinner(minimum, maximum, value, step, m_container), name, left, top, 255, 375);
+        spinner->setEnabled(false);
+        return spinner;
+    }
+
+    QComboBox *combo(const char *name, int left, int top, int width, int height)
+    {
+        auto *combo = place(new QComboBox(m_container), name, left, top, width, height);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setFont(comboFont());
+        combo->setEnabled(false);
+        return combo;
+    }
+
+    QListWidget *list(const char *name, int left, int top, int width, int height)
+    {
+        auto *list = place(new QListWidget(m_container), name, left, top, width, height);
+        list->setFont(listFont());
+        return list;
+    }
+
+    QGroupBox *frame(const char *name, const QString &caption, int left, int top, int width, int height)
+    {
+        return place(new CaptionFrame(caption, m_container), name, left, top, width, height);
+    }
+
+    QFrame *separator(int top, int left, int right)
+    {
+        auto *line = new QFrame(m_container);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        // The line is drawn through the middle of its widget: centre a two-pixel band on the row.
+        const int y = m_twips.y(top);
+        line->setGeometry(m_twips.x(left), y - 1, m_twips.x(right) - m_twips.x(left), 2);
+        return line;
+    }
+
+private:
+    bool holdsTwoLines(int height) const
+    {
+        return m_twips.y(height) >= 2 * QFontMetrics(m_container->font()).lineSpacing();
+    }
+
+    // With a substitute for Tahoma a caption may come out wider than its place; the control then
+    // grows to the right rather than cut its text.
+    template <typename Widget> Widget *fitted(Widget *widget)
+    {
+        widget->ensurePolished();
+        int needed = widget->sizeHint().width();
+        // A push button's size hint keeps a minimum width; only its caption matters here.
+        if (auto *button = qobject_cast<QPushButton *>(widget))
+            needed = button->fontMetrics().horizontalAdvance(button->text()) + 8;
+        if (needed > widget->width())
+            widget->resize(needed, widget->height());
+        return widget;
+    }
+
+    QWidget *m_container;
+    const Twips &m_twips;
+};
+
+void paintHighlighted(QLabel *label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void MainWindow::buildWindow()
+{
+    setWindowTitle(QStringLiteral("Автоматическое составление спецификации на базе оборудования ORVIKA"));
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFont(captionFont());
+    setCentralWidget(client);
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    client->setFixedSize(twips.x(ClientWidth), twips.y(ClientHeight));
+
+    buildMenu();
+    buildSourceFrame();
+    buildParameterFrame();
+    buildLoadFrame();
+    buildOptionFrame();
+    buildLineControlFrame();
+    buildListsAndCommands();
+    setFocusOrder();
+    fillPickers();
+}
+
+void MainWindow::buildMenu()
+{
+    QMenu *menu = menuBar()->addMenu(QStringLiteral("Меню"));
+    menu->setObjectName(QStringLiteral("fMen"));
+    menu->menuAction()->setObjectName(QStringLiteral("fMen"));
+    Mnuskak = menu->addAction(QStringLiteral("Сохранить как"));
+    Mnuskak->setObjectName(QStringLiteral("Mnuskak"));
+    M_z_spec = menu->addAction(QStringLiteral("Загрузить спецификацию"));
+    M_z_spec->setObjectName(QStringLiteral("M_z_spec"));
+    Minf = menu->addAction(QStringLiteral("Информация"));
+    Minf->setObjectName(QStringLiteral("Minf"));
+    menu->addSeparator();
+    fEx = menu->addAction(QStringLiteral("Exit"));
+    fEx->setObjectName(QStringLiteral("fEx"));
+}
+
+void MainWindow::buildSourceFrame()
+{
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    Placer window(centralWidget(), twips);
+    Frame3 =
+        window.frame("Frame3", QStringLiteral("Выберите тип оповещения       Выберите звуковые источники"), 0,
+                     0, 12735, 2655);
+    Placer frame(Frame3, twips);
+
+    // One row per kind of source, all of the same columns.
+    struct Row
+    {
+        int top;
+        QCheckBox *&check;
+        const char *checkName;
+        const char *checkCaption;
+        int checkWidth;
+        QLabel *&nameLabel;
+        const char *nameLabelName;
+        const char *nameCaption;
+        int nameWidth;
+        int nameHeight;
+        QComboBox *&combo;
+        const char *comboName;
+        QLabel *&countCaption;
+        const char *countCaptionName;
+        QLabel *&count;
+        const char *countName;
+        Spinner *&spinner;
+        const char *spinnerName;
+        int maximum;
+        QPushButton *&add;
+        const char *addName;
+    };
+    const Row rows[] = {
+        {360,     Check4,    "Check4", "Полуавтоматическое",
+         2895,    Label5,    "Label5", "Микрофоны",
+         1215,    375,       CmbMC,    "CmbMC",
+         Label11, "Label11", LblMC,    "LblMC",
+         VSMC,    "VSMC",    50,       CmdMC,
+         "CmdMC"},
+        {960,    Check3,   "Check3", "Автоматическое",
+         2295,   Label6,   "Label6", "Блоки осообщений",
+         2055,   375,      CmbAL,    "CmbAL",
+         Label1, "Label1", LblAL,    "LblAL",
+         VSAL,   "VSAL",   1,        CmdAL,
+         "CmdAL"},
+        {1560,    Check5,    "Check5", "Музыкальная трансляция",
+         3015,    Label4,    "Label4", "Музыкальные источники",
+         2535,    255,       CmbMZ,    "CmbMZ",
+         Label14, "Label14", LblMZ,    "LblMZ",
+         VSMZ,    "VSMZ",    70,       CmdMZ,
+         "CmdMZ"},
+        {2160,   Check6,   "Check6", "Удаленное рабочее место",
+         3015,   Label7,   "Label7", "Микрофонные консоли",
+         2655,   375,      CmbRM,    "CmbRM",
+         Label8, "Label8", LblRM,    "LblRM",
+         VSRM,   "VSRM",   16,       CmdRM,
+         "CmdRM"},
+    };
+    for (const Row &row : rows) {
+        row.check = frame.check(row.checkName, QString::fromUtf8(row.checkCaption), 120, row.top,
+                                row.checkWidth, 375);
+        row.nameLabel = frame.label(row.nameLabelName, QString::fromUtf8(row.nameCaption), 3240, row.top,
+                                    row.nameWidth, row.nameHeight);
+        row.combo = frame.combo(row.comboName, 5880, row.top, 3375, 315);
+        row.countCaption =
+            frame.label(row.countCaptionName, QStringLiteral("Кол-во"), 9360, row.top, 855, 255);
+        row.count = frame.countLabel(row.countName, QStringLiteral("1"), 10200, row.top, 615, 375);
+        row.spinner = frame.spinner(row.spinnerName, 10800, row.top, 1, row.maximum, 1);
+        row.add = frame.button(row.addName, QStringLiteral("Добавить"), 11160, row.top, 1455, 375);
+        row.add->setEnabled(false);
+    }
+    for (int top : {840, 1440, 2040})
+        frame.separator(top, 240, 12720);
+}
+
+void MainWindow::buildParameterFrame()
+{
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    Placer window(centralWidget(), twips);
+    Frame1 = window.frame("Frame1", QStringLiteral("Параметры системы"), 2880, 2640, 3495, 1215);
+    Placer frame(Frame1, twips);
+    Check1 = frame.check("Check1", QStringLiteral("Кол-во зон"), 120, 360, 1815, 255);
+    LblZ = frame.countLabel("LblZ", QStringLiteral("2"), 2400, 240, 615, 375);
+    VSKZ = frame.spinner("VSKZ", 3000, 240, 2, 160, 2);
+    Check2 = frame.check("Check2", QStringLiteral("Кол-во каналов"), 120, 720, 2055, 375);
+    LblCh = frame.countLabel("LblCh", QStringLiteral("2"), 2400, 720, 615, 375);
+    VSCH = frame.spinner("VSCH", 3000, 720, 2, 8, 2);
+}
+
+void MainWindow::buildLoadFrame()
+{
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    Placer window(centralWidget(), twips);
+    Frame2 = window.frame("Frame2", QStringLiteral("Укажите нагрузку в Вт"), 0, 2640, 2775, 5055);
+    Placer frame(Frame2, twips);
+    // Opt1 and Opt2 are the only option buttons of the frame, so they exclude each other alone.
+    Opt1 = frame.option("Opt1", QStringLiteral("Общая мощность, Вт"), 120, 240, 2535, 375);
+    TxtP = frame.place(new QLineEdit(Frame2), "TxtP", 120, 600, 975, 285);
+    TxtP->setEnabled(false);
+    Opt2 = frame.option("Opt2", QStringLiteral("Мощность по зонам"), 120, 960, 2535, 255);
+    CmdAdd = frame.button("CmdAdd", QStringLiteral("Добавить"), 120, 1320, 1095, 375);
+    CmdAdd->setEnabled(false);
+    CmdDl = frame.button("CmdDl", QStringLiteral("Очистить"), 1440, 1320, 1095, 375);
+    List2 = frame.list("List2", 120, 1800, 2535, 2580);
+    ChkZP = frame.check("ChkZP", QStringLiteral("Запас по мощности %"), 120, 4440, 1695, 495);
+    LblZP = frame.countLabel("LblZP", QStringLiteral("20"), 1920, 4560, 495, 375);
+    LblZP->setFont(tahoma(11.25, false));
+    VSZP = frame.spinner("VSZP", 2400, 4560, 5, 25, 20, 5);
+}
+
+void MainWindow::buildOptionFrame()
+{
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    Placer window(centralWidget(), twips);
+    Frame4 = window.frame("Frame4", QStringLiteral("Дополнительно"), 2880, 4920, 3495, 2775);
+    Placer frame(Frame4, twips);
+    ChkBR = frame.check("ChkBR", QStringLiteral("Резервирование усилителей"), 120, 240, 3255, 375);
+    CmbBR = frame.combo("CmbBR", 120, 600, 3135, 315);
+    ChkAtt = frame.check("ChkAtt", QStringLiteral("Управление аттенюаторами"), 120, 960, 3255, 375);
+    ChkBL = frame.check("ChkBL", QStringLiteral("Наличие вентиляторов"), 120, 1320, 3255, 255);
+    ChkPD = frame.check("ChkPD", QStringLiteral("Авт вкл питания"), 120, 1680, 3255, 255);
+    ChkRP = frame.check("ChkRP", QStringLiteral("Резервирование питания"), 120, 2040, 3255, 255);
+    ChkRU = frame.check("ChkRU", QStringLiteral("Расчет высоты шкафа"), 120, 2280, 3015, 375);
+}
+
+void MainWindow::buildLineControlFrame()
+{
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    Placer window(centralWidget(), twips);
+    Frame5 = window.frame("Frame5", QStringLiteral("Контроль линий"), 2880, 3840, 3495, 1095);
+    Placer frame(Frame5, twips);
+    OptR = frame.option("OptR", QStringLiteral("Ручной"), 120, 360, 2295, 255);
+    OptA = frame.option("OptA", QStringLiteral("Автоматический"), 120, 720, 2295, 255);
+    Option1 = frame.option("Option1", QStringLiteral("Нет"), 2400, 360, 735, 375);
+    Option1->setChecked(true);
+}
+
+void MainWindow::buildListsAndCommands()
+{
+    const Twips twips(logicalDpiX(), logicalDpiY());
+    Placer window(centralWidget(), twips);
+    Label13 = window.label("Label13", QStringLiteral("Список выбранных звуковых источников"), 6480, 2760,
+                           4935, 255);
+    paintHighlighted(Label13);
+    List1 = window.list("List1", 6480, 3000, 6255, 900);
+    CmdUs = window.button("CmdUs", QStringLiteral("Составить спецификацию"), 6480, 3960, 2175, 735);
+    Command2 = window.button("Command2", QStringLiteral("Очистить"), 8760, 3960, 1935, 735);
+    Command3 = window.button("Command3", QStringLiteral("Завершить  работу"), 10800, 3960, 1935, 735);
+    Label9 =
+        window.label("Label9", QStringLiteral("Список предлагаемого оборудования"), 6480, 4680, 4815, 255);
+    paintHighlighted(Label9);
+    List3 = window.list("List3", 6480, 5040, 6255, 2580);
+}
+
+void MainWindow::setFocusOrder()
+{
+    QWidget *const order[] = {Check1, Check2, VSKZ,     VSCH,     CmdAdd, TxtP,   Opt2,   Opt1,  Check3,
+                              Check5, Check6, VSRM,     VSMC,     CmbMC,  Check4, CmbMZ,  CmbAL, VSAL,
+                              List1,  VSMZ,   CmbRM,    List2,    CmdMC,  CmdAL,  CmdMZ,  CmdRM, ChkAtt,
+                              ChkRP,  CmdDl,  Command3, Command2, ChkBR,  CmbBR,  List3,  CmdUs, OptR,
+                              OptA,   ChkRU,  ChkPD,    ChkBL,    VSZP,   ChkZP,  Option1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::fillPickers()
+{
+    const Catalogue &catalogue = m_state.catalogue;
+    const struct
+    {
+        QComboBox *combo;
+        const QStringList &items;
+        QString prompt;
+    } pickers[] = {
+        {CmbMC, catalogue.microphones, QStringLiteral("Выберите микрофон")},
+        {CmbAL, catalogue.alarmBlocks, QStringLiteral("Выберите блок")},
+        {CmbMZ, catalogue.musicSources, QStringLiteral("Выберите источник")},
+        {CmbRM, catalogue.consoles, QStringLiteral("Выберите консоль")},
+        {CmbBR, catalogue.reserveUnits, QStringLiteral("Выберите блок")},
+    };
+    for (const auto &picker : pickers) {
+        picker.combo->clear();
+        picker.combo->addItems(picker.items);
+        picker.combo->setCurrentIndex(-1);
+        picker.combo->setEditText(picker.prompt);
+    }
+}
 
 } // namespace orvika

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace orvika {
+
+// Makes Tahoma, in which the windows are designed, available to the application when the system
+// has the font files but has not installed them as a font (as with the Wine font package). Safe to
+// call more than once. Returns true when both faces are available.
+bool registerTahoma();
+
+} // namespace orvika
