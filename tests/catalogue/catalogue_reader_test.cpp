@@ -1,3 +1,4 @@
+#include "catalogue/account_unit.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue_fixtures.h"
 
@@ -5,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 using namespace orvika;
 using orvika::testing::paddedCatalogue;
@@ -479,4 +481,51 @@ TEST(BundledDataTest, CatalogueAndLibraryAreReadable)
     ASSERT_EQ(library.lines.size(), 18);
     for (const QString &line : library.lines)
         EXPECT_TRUE(line.contains(u'*')) << line.toStdString();
+}
+
+// Damaged copies of the bundled catalogue: every one is either rejected or read into sound tables.
+TEST(DamagedCatalogueTest, IsRejectedOrReadSoundly)
+{
+    const CatalogueFile file = loadCatalogue(QStringLiteral(ORVIKA_SOURCE_DIR "/data"));
+    ASSERT_EQ(file.blockCount, 59);
+    const QString alphabet = QStringLiteral("#%&*|/()+ K0123456789AMPREDUSZ.,-eE\n");
+    std::mt19937 random(20261207);
+    int accepted = 0;
+    int rejected = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QStringList lines = file.lines;
+        for (int edit = 0; edit < 3; ++edit) {
+            QString &line = lines[static_cast<qsizetype>(random() % lines.size())];
+            const qsizetype at = line.isEmpty() ? 0 : static_cast<qsizetype>(random() % line.size());
+            switch (random() % 4) {
+            case 0:
+                line.remove(at, 1);
+                break;
+            case 1:
+                line.insert(at, alphabet.at(static_cast<qsizetype>(random() % alphabet.size())));
+                break;
+            case 2:
+                line.truncate(at);
+                break;
+            default:
+                line.replace(at, 1, alphabet.at(static_cast<qsizetype>(random() % alphabet.size())));
+                break;
+            }
+        }
+        const auto catalogue = parseCatalogue(lines, CLocale);
+        if (!catalogue) {
+            ++rejected;
+            continue;
+        }
+        ++accepted;
+        Totals totals;
+        for (const QString &name : catalogue->microphones + catalogue->alarmBlocks + catalogue->musicSources)
+            accountUnit(*catalogue, name, 3, totals);
+        for (const AmplifierRecord &amplifier : catalogue->amplifiers)
+            EXPECT_TRUE(amplifier.descriptor.isEmpty() || amplifier.descriptor.contains(u"//"));
+        for (const CabinetRecord &cabinet : catalogue->cabinets60 + catalogue->cabinets80)
+            EXPECT_TRUE(cabinet.height >= 0 && cabinet.height <= 99);
+    }
+    EXPECT_GT(accepted, 100);
+    EXPECT_GT(rejected, 100);
 }
