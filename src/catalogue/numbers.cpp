@@ -40,7 +40,7 @@ double radixNumber(const std::string &digits, int radix)
 double parseCNumber(const char *text)
 {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return strtod_l(text, nullptr, cLocale);
+    return cLocale ? strtod_l(text, nullptr, cLocale) : std::strtod(text, nullptr);
 }
 
 } // namespace
