@@ -5,10 +5,23 @@
 #include <cmath>
 
 namespace orvika {
+namespace {
+
+// The first "Вт"; a character search, since a long zone list reads every line.
+qsizetype indexOfWatts(const QString &line)
+{
+    for (qsizetype at = line.indexOf(u'В'); at >= 0; at = line.indexOf(u'В', at + 1)) {
+        if (at + 1 < line.size() && line.at(at + 1) == u'т')
+            return at;
+    }
+    return -1;
+}
+
+} // namespace
 
 double zoneLinePower(const QString &zoneLine)
 {
-    const qsizetype watts = zoneLine.indexOf(QStringLiteral("Вт"));
+    const qsizetype watts = indexOfWatts(zoneLine);
     if (watts < 0)
         return 0;
     const qsizetype from = zoneLine.indexOf(u'-') + 1; // the whole text before "Вт" when there is no "-"
