@@ -40,7 +40,7 @@ public:
     // The actions one line asks for, in the order the main window must carry them out.
     QList<LoadAction> parseLine(const QString &line);
 
-    bool inSourceSection() const { return m_reportFlag; } // ReportFlag
+    bool inSourceSection() const { return m_reportFlag; }      // ReportFlag
     std::int32_t loadedPower() const { return m_loadedPower; } // LoadedPower
 
 private:

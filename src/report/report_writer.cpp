@@ -36,7 +36,7 @@ QString formatGeneralNumber(double value, const QLocale &locale)
         return QStringLiteral("0");
     // Far beyond any power the program handles: the exponent form keeps the text short.
     if (std::fabs(value) >= 1e15)
-        return QString::number(value, 'g', 15).replace(u'.', locale.decimalPoint());
+        return QString::number(value, 'G', 15).replace(u'.', locale.decimalPoint());
 
     // Round to 15 significant digits first, then lay the digits out without an exponent; a value
     // that rounds to a whole number is written as one.

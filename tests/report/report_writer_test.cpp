@@ -242,7 +242,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{99999.99999999999, "100000", "100000"}, // rounds to a whole number
                     NumberCase{2.0000000000000004, "2", "2"}, NumberCase{0.00001, "0.00001", "0,00001"},
                     NumberCase{1234.5, "1234.5", "1234,5"}, // no digit grouping
-                    NumberCase{-2.25, "-2.25", "-2,25"}, NumberCase{150.15, "150.15", "150,15"}));
+                    NumberCase{-2.25, "-2.25", "-2,25"}, NumberCase{1e15, "1E+15", "1E+15"},
+                    NumberCase{150.15, "150.15", "150,15"}));
 
 TEST(GeneralNumberLocale, NoGroupingUnderAGroupingLocale)
 {
