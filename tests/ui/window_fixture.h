@@ -1,0 +1,227 @@
+#pragma once
+
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "catalogue/text_file.h"
+#include "scripted_dialogs.h"
+#include "ui/main_window.h"
+#include "ui/spinner.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+// The main window as start-up makes it, over a small catalogue of its own, driven by real events.
+namespace orvika::test {
+
+// Names of the test catalogue's units, as the pickers list them.
+namespace unit {
+inline const QString DeskMicrophone = QStringLiteral("K-100 Микрофон настольный"); // MC  3 W 0 U
+inline const QString HandMicrophone = QStringLiteral("K-101 Микрофон ручной");     // MC  2 W 0 U
+inline const QString MessageBlock = QStringLiteral("K-200 Блок сообщений");        // AL 20 W 1 U
+inline const QString SoftwareAL = QStringLiteral("ZEP-60 Программа управления");   // AL software, 60 zones
+inline const QString Tuner = QStringLiteral("K-300 Тюнер");                        // MZ 15 W 1 U
+inline const QString Player = QStringLiteral("K-301 Проигрыватель");               // MZ 25 W 2 U
+inline const QString SoftwareMZ = QStringLiteral("ZEP-24 Программа");              // MZ software, 24 zones
+inline const QString LowerCaseZep = QStringLiteral("zep-30 Плеер");             // MZ  7 W 1 U, not software
+inline const QString Console = QStringLiteral("K-400 Консоль");                 // RM 10 W 1 U
+inline const QString ConsoleAdapter = QStringLiteral("K-410 Адаптер консолей"); // AS
+inline const QString ReserveUnit = QStringLiteral("K-500 Блок резерва");        // BR
+inline const QString BigReserveUnit = QStringLiteral("K-501 Блок резерва большой"); // BR
+} // namespace unit
+
+// 59 lines, a model line first, 29 model lines: what the catalogue reader accepts.
+inline QStringList testCatalogueLines()
+{
+    QStringList lines = {
+        unit::DeskMicrophone + QStringLiteral("#3%0&MC"), unit::HandMicrophone + QStringLiteral("#2%0&MC"),
+        unit::MessageBlock + QStringLiteral("#20%1&AL"),  unit::SoftwareAL + QStringLiteral("#0%0&AL"),
+        unit::Tuner + QStringLiteral("#15%1&MZ"),         unit::Player + QStringLiteral("#25%2&MZ"),
+        unit::SoftwareMZ + QStringLiteral("#0%0&MZ"),     unit::LowerCaseZep + QStringLiteral("#7%1&MZ"),
+        unit::Console + QStringLiteral("#10%1&RM"),       unit::ConsoleAdapter + QStringLiteral("#12%1&AS"),
+        unit::ReserveUnit + QStringLiteral("#40%2&BR"),   unit::BigReserveUnit + QStringLiteral("#60%3&BR"),
+    };
+    int models = 0;
+    for (const QString &line : lines)
+        models += line.startsWith(u'K') ? 1 : 0;
+    for (int n = 10; models < 29; ++n, ++models)
+        lines.append(QStringLiteral("K-9%1 Изделие#1%1&").arg(n));
+    for (int n = 1; lines.size() < 59; ++n)
+        lines.append(QStringLiteral("Раздел %1").arg(n));
+    return lines;
+}
+
+class WindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale::c());
+        ASSERT_TRUE(m_dir.isValid());
+        const QString base = m_dir.path() + QStringLiteral("/Base");
+        ASSERT_TRUE(QDir().mkpath(base));
+        QFile catalogue(base + QStringLiteral("/Base-Date"));
+        ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly));
+        catalogue.write(encodeLines(testCatalogueLines()));
+        catalogue.close();
+        ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Sxemm"),
+                                base + QStringLiteral("/Sxemm")));
+
+        window = startUp(state, dialogs, m_dir.path(), QLocale());
+        ASSERT_TRUE(window) << dialogs.messages.join(u'|').toStdString();
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        QLocale::setDefault(m_savedLocale);
+    }
+
+    // Leaves results behind as a finished calculation would, so a reset shows.
+    void leaveResults()
+    {
+        state.workingTotals = {5, 70, 3};
+        state.cabinetCount = 2;
+        state.selectorCount = 4;
+        state.ampGroupCount = 3;
+        state.ampPowerFound = true;
+        state.calculationDone = true;
+    }
+
+    bool resultsDropped() const
+    {
+        return state.workingTotals == Totals{} && state.cabinetCount == 0 && state.selectorCount == 1 &&
+               state.ampGroupCount == 0 && !state.ampPowerFound && !state.calculationDone;
+    }
+
+    bool resultsKept() const
+    {
+        return state.workingTotals == Totals{5, 70, 3} && state.cabinetCount == 2 &&
+               state.selectorCount == 4 && state.ampGroupCount == 3 && state.ampPowerFound &&
+               state.calculationDone;
+    }
+
+    SharedState state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    QLocale m_savedLocale;
+    QTemporaryDir m_dir;
+};
+
+// Texts of a list, top to bottom.
+inline QStringList lines(const QListWidget *list)
+{
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row)
+        texts.append(list->item(row)->text());
+    return texts;
+}
+
+// A click on the box's indicator, where the user clicks.
+inline void click(QCheckBox *box)
+{
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    const QRect indicator = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box);
+    QTest::mouseClick(box, Qt::LeftButton, {}, indicator.center());
+}
+
+inline void click(QRadioButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect indicator = button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
+    QTest::mouseClick(button, Qt::LeftButton, {}, indicator.center());
+}
+
+inline void click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+enum class Arrow { Up, Down };
+
+// Clicks the spinner's upper or lower arrow button.
+inline void click(Spinner *spinner, Arrow arrow, int times = 1)
+{
+    QStyleOptionSlider option;
+    option.initFrom(spinner);
+    option.subControls = QStyle::SC_None;
+    option.activeSubControls = QStyle::SC_None;
+    option.orientation = spinner->orientation();
+    option.minimum = spinner->minimum();
+    option.maximum = spinner->maximum();
+    option.sliderPosition = spinner->sliderPosition();
+    option.sliderValue = spinner->value();
+    option.singleStep = spinner->singleStep();
+    option.pageStep = spinner->pageStep();
+    option.upsideDown = spinner->invertedAppearance();
+    QStyle *style = spinner->style();
+    const QRect sub =
+        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, spinner);
+    const QRect add =
+        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, spinner);
+    const QRect upper = sub.top() < add.top() ? sub : add;
+    const QRect lower = sub.top() < add.top() ? add : sub;
+    for (int n = 0; n < times; ++n)
+        QTest::mouseClick(spinner, Qt::LeftButton, {}, (arrow == Arrow::Up ? upper : lower).center());
+}
+
+// Types a text key by key; characters without a key of their own on the test keyboard (Cyrillic)
+// come as the key events an input of that character produces.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(character));
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+// Picks an item from the picker's drop-down list as the user does: opens the list, moves to the item
+// and presses Enter on it. A disabled picker cannot be opened by the user, so nothing happens then.
+inline void pick(QComboBox *combo, const QString &item)
+{
+    const int row = combo->findText(item);
+    ASSERT_GE(row, 0) << item.toStdString();
+    if (!combo->isEnabled())
+        return;
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    ASSERT_TRUE(view->isVisible());
+    view->setCurrentIndex(combo->model()->index(row, combo->modelColumn()));
+    QTest::keyClick(view, Qt::Key_Return);
+    ASSERT_FALSE(view->isVisible());
+}
+
+} // namespace orvika::test
