@@ -1,0 +1,78 @@
+#pragma once
+
+#include "catalogue/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A working directory of its own for start-up tests: Base/Base-Date and Base/Sxemm written in
+// Windows-1251, or left out.
+namespace orvika::test::startup {
+
+// Picker items in file order, which is not alphabetical order.
+inline const QStringList Microphones = {QStringLiteral("K-11 Микрофон ручной"),
+                                        QStringLiteral("K-10 Микрофон настольный")};
+inline const QStringList AlarmBlocks = {QStringLiteral("K-20 Блок сообщений"),
+                                        QStringLiteral("ZEP-60 Программа управления")};
+inline const QStringList MusicSources = {QStringLiteral("K-32 Проигрыватель дисков"),
+                                         QStringLiteral("K-30 Тюнер"), QStringLiteral("K-31 Проигрыватель")};
+inline const QStringList Consoles = {QStringLiteral("K-40 Консоль")};
+inline const QStringList ReserveUnits = {QStringLiteral("K-51 Блок резерва большой"),
+                                         QStringLiteral("K-50 Блок резерва")};
+
+// 59 lines, a model line first and 29 model lines, the picker items of different kinds interleaved.
+inline QStringList catalogueLines()
+{
+    QStringList lines = {
+        MusicSources[0] + QStringLiteral("#30%2&MZ"),    Microphones[0] + QStringLiteral("#2%0&MC"),
+        ReserveUnits[0] + QStringLiteral("#60%3&BR"),    AlarmBlocks[0] + QStringLiteral("#20%1&AL"),
+        Microphones[1] + QStringLiteral("#3%0&MC"),      MusicSources[1] + QStringLiteral("#15%1&MZ"),
+        Consoles[0] + QStringLiteral("#10%1&RM"),        ReserveUnits[1] + QStringLiteral("#40%2&BR"),
+        MusicSources[2] + QStringLiteral("#25%2&MZ"),    AlarmBlocks[1] + QStringLiteral("#0%0&AL"),
+        QStringLiteral("K-60 Адаптер консолей#12%1&AS"),
+    };
+    int models = 0;
+    for (const QString &line : lines)
+        models += line.startsWith(u'K') ? 1 : 0;
+    for (int n = 0; models < 29; ++n, ++models)
+        lines.append(QStringLiteral("K-7%1 Изделие#1%1&").arg(n));
+    for (int n = 1; lines.size() < 59; ++n)
+        lines.append(QStringLiteral("Раздел %1").arg(n));
+    return lines;
+}
+
+inline const QStringList SchemeLines = {QStringLiteral("СХЕМА 1.1.*K-3205 SOFT"),
+                                        QStringLiteral("СХЕМА 1.2.*K-3205 MN"),
+                                        QStringLiteral("СХЕМА 2.1.*K-20 K-30")};
+
+class DataFolder
+{
+public:
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    QString base() const { return m_dir.path() + QStringLiteral("/Base"); }
+
+    bool makeBase() const { return QDir().mkpath(base()); }
+
+    bool writeCatalogue(const QStringList &lines) const { return write(QStringLiteral("Base-Date"), lines); }
+    bool writeSchemes(const QStringList &lines) const { return write(QStringLiteral("Sxemm"), lines); }
+
+private:
+    bool write(const QString &name, const QStringList &lines) const
+    {
+        if (!makeBase())
+            return false;
+        QFile file(base() + u'/' + name);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        // An empty list gives an empty file rather than one blank line.
+        return file.write(lines.isEmpty() ? QByteArray() : encodeLines(lines)) >= 0;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+} // namespace orvika::test::startup

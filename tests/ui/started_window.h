@@ -1,0 +1,96 @@
+#pragma once
+
+#include "app/fonts.h"
+#include "app/information_window.h"
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "data_folder.h"
+#include "scripted_dialogs.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace orvika::test::startup {
+
+// What a working directory holds when the program starts there.
+enum class Base { Missing, Empty, WithSchemesOnly, Complete, ShortCatalogue, EmptyCatalogue, WithoutSchemes };
+
+inline void prepare(const DataFolder &folder, Base base)
+{
+    switch (base) {
+    case Base::Missing:
+        break;
+    case Base::Empty:
+        ASSERT_TRUE(folder.makeBase());
+        break;
+    case Base::WithSchemesOnly:
+        ASSERT_TRUE(folder.writeSchemes(SchemeLines));
+        break;
+    case Base::Complete:
+        ASSERT_TRUE(folder.writeCatalogue(catalogueLines()));
+        ASSERT_TRUE(folder.writeSchemes(SchemeLines));
+        break;
+    case Base::ShortCatalogue:
+        ASSERT_TRUE(folder.writeCatalogue(catalogueLines().mid(0, 58)));
+        ASSERT_TRUE(folder.writeSchemes(SchemeLines));
+        break;
+    case Base::EmptyCatalogue:
+        ASSERT_TRUE(folder.writeCatalogue({}));
+        ASSERT_TRUE(folder.writeSchemes(SchemeLines));
+        break;
+    case Base::WithoutSchemes:
+        ASSERT_TRUE(folder.writeCatalogue(catalogueLines()));
+        break;
+    }
+}
+
+// A started window over a complete data folder, shown as the program shows it.
+class StartedWindow : public ::testing::Test
+{
+protected:
+    void start(Base base)
+    {
+        registerTahoma();
+        ASSERT_TRUE(folder.isValid());
+        prepare(folder, base);
+        window = startUp(state, dialogs, folder.path(), QLocale::c());
+        ASSERT_TRUE(window);
+        dialogs.messages.clear();
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    InformationWindow *informationWindow() const { return window->findChild<InformationWindow *>(); }
+
+    // Opens Form2 from the menu and returns what its two counts read while it was up; the window
+    // is closed again by its own close control.
+    QStringList readInformationWindow()
+    {
+        QStringList seen;
+        bool wasModal = false;
+        QTimer::singleShot(0, [&] {
+            InformationWindow *form = informationWindow();
+            if (!form || !form->isVisible())
+                return;
+            wasModal = QApplication::activeModalWidget() == form;
+            seen = {form->Label1->text(), form->Label2->text()};
+            form->close();
+        });
+        window->Minf->trigger();
+        EXPECT_TRUE(wasModal);
+        return seen;
+    }
+
+    DataFolder folder;
+    SharedState state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace orvika::test::startup
