@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick)
+          clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick x11-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
