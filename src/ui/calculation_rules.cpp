@@ -1,7 +1,121 @@
+#include "calc/calculation.h"
+#include "catalogue/text_file.h"
+#include "report/report_writer.h"
+#include "ui/dialogs.h"
 #include "ui/main_window.h"
 
-namespace orvika {
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 
-void MainWindow::connectCalculationRules() {}
+namespace orvika {
+namespace {
+
+QStringList itemsOf(const QListWidget *list)
+{
+    QStringList items;
+    items.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->item(i)->text());
+    return items;
+}
+
+} // namespace
+
+void MainWindow::connectCalculationRules()
+{
+    connect(CmdUs, &QPushButton::clicked, this, &MainWindow::composeSpecification);
+}
+
+Requirements MainWindow::gatherRequirements() const
+{
+    Requirements r;
+    r.semiAutomatic = Check4->isChecked();
+    r.automatic = Check3->isChecked();
+    r.music = Check5->isChecked();
+    r.remoteConsole = Check6->isChecked();
+
+    r.multiZone = Check1->isChecked();
+    r.zoneCount = m_state.zoneCount;
+    r.multiChannel = Check2->isChecked();
+    r.channelCount = m_state.channelCount;
+
+    r.powerMode = Opt1->isChecked()   ? PowerMode::Total
+                  : Opt2->isChecked() ? PowerMode::PerZone
+                                      : PowerMode::None;
+    r.totalPowerText = TxtP->text();
+    r.zoneLines = itemsOf(List2);
+    r.zoneListCount = m_state.zoneListCount;
+    r.powerReserve = ChkZP->isChecked();
+    r.reservePercentText = LblZP->text();
+
+    r.lineControl = OptR->isChecked()   ? LineControl::Manual
+                    : OptA->isChecked() ? LineControl::Automatic
+                                        : LineControl::None;
+    r.amplifierReserve = ChkBR->isChecked();
+    r.reserveUnitText = CmbBR->currentText();
+    r.attenuatorControl = ChkAtt->isChecked();
+    r.fans = ChkBL->isChecked();
+    r.automaticPowerOn = ChkPD->isChecked();
+    r.powerSupplyReserve = ChkRP->isChecked();
+    r.cabinet = ChkRU->isChecked();
+
+    r.sourceLines = itemsOf(List1);
+    r.micCount = m_state.micCount;
+    r.alarmBlockCount = m_state.alarmBlockCount;
+    r.musicSourceCount = m_state.musicSourceCount;
+    r.softwareAdded = m_state.softwareAdded;
+    r.softwareNumber = m_state.softwareNumber;
+    r.selectionTotals = m_state.selectionTotals;
+    return r;
+}
+
+// "Составить спецификацию": the calculation runs on the requirements as they stand; its messages are
+// shown in order, the proposal goes to List3 and a complete one is written to the report.
+void MainWindow::composeSpecification()
+{
+    List3->clear();
+    ОчистСпиУс();
+    const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, gatherRequirements());
+    m_state.micCount = proposal.micCount;
+    List3->addItems(proposal.lines);
+    for (const CalcMessage &message : proposal.messages)
+        m_dialogs.message(this, message.text);
+    if (!proposal.complete) {
+        ОчистСпиУс();
+        return;
+    }
+    m_state.workingTotals = proposal.totals;
+    m_state.totalPower = proposal.totalPower;
+    m_state.schemeChoice = proposal.schemeChoice;
+    m_state.calculationDone = true;
+    Pech();
+    ОчистСпиУс();
+}
+
+void MainWindow::Pech()
+{
+    if (!m_state.calculationDone) {
+        m_dialogs.message(this, QStringLiteral("Вначале произведите расчет"));
+        return;
+    }
+    Proposal finished;
+    finished.lines = itemsOf(List3);
+    finished.totals = m_state.workingTotals;
+    finished.totalPower = m_state.totalPower;
+    finished.schemeChoice = m_state.schemeChoice;
+    const QStringList lines = composeReport(gatherRequirements(), finished, QLocale());
+    const QString path = QDir(m_state.appDir).filePath(ReportFileName);
+    if (const auto error = writeFileAtomically(path, encodeLines(lines))) {
+        m_dialogs.message(this, QStringLiteral("Ошибка записи файла ") + ReportFileName);
+        return;
+    }
+    m_dialogs.message(this, QStringLiteral("Данные находятся в файле Спецификация"));
+}
 
 } // namespace orvika
