@@ -14,8 +14,6 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
-    // Form2 exists, hidden, from start-up on, showing the counts the loaders recorded.
-    m_informationWindow = new InformationWindow(m_state.blockCount, m_state.schemes.schemeCount, this);
     connect(Minf, &QAction::triggered, this, &MainWindow::openInformationWindow);
     connect(fEx, &QAction::triggered, this, &MainWindow::close);
     connect(Command3, &QPushButton::clicked, this, &MainWindow::close);
@@ -29,15 +27,20 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
+// Form2 shows the counts the loaders recorded at start-up. It is made when first asked for, which
+// keeps its fonts out of the start-up time, and kept hidden between openings.
 void MainWindow::openInformationWindow()
 {
+    if (!m_informationWindow)
+        m_informationWindow = new InformationWindow(m_state.blockCount, m_state.schemes.schemeCount, this);
     static_cast<InformationWindow *>(m_informationWindow)->exec();
 }
 
 // Closing never asks and saves nothing; the information window goes with the main window.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    m_informationWindow->close();
+    if (m_informationWindow)
+        m_informationWindow->close();
     event->accept();
 }
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -68,22 +69,30 @@ protected:
 
     InformationWindow *informationWindow() const { return window->findChild<InformationWindow *>(); }
 
-    // Opens Form2 from the menu and returns what its two counts read while it was up; the window
-    // is closed again by its own close control.
-    QStringList readInformationWindow()
+    // Opens Form2 from the menu, runs check while it is up, then closes it by its own close control.
+    // Returns whether Form2 was up, and modal, meanwhile.
+    bool whileInformationIsUp(const std::function<void(InformationWindow &)> &check)
     {
-        QStringList seen;
-        bool wasModal = false;
+        bool up = false;
         QTimer::singleShot(0, [&] {
             InformationWindow *form = informationWindow();
-            if (!form || !form->isVisible())
+            if (!form || !form->isVisible() || QApplication::activeModalWidget() != form)
                 return;
-            wasModal = QApplication::activeModalWidget() == form;
-            seen = {form->Label1->text(), form->Label2->text()};
+            up = true;
+            check(*form);
             form->close();
         });
         window->Minf->trigger();
-        EXPECT_TRUE(wasModal);
+        return up;
+    }
+
+    // What Form2's two counts read while it was up.
+    QStringList readInformationWindow()
+    {
+        QStringList seen;
+        EXPECT_TRUE(whileInformationIsUp([&](InformationWindow &form) {
+            seen = {form.Label1->text(), form.Label2->text()};
+        }));
         return seen;
     }
 

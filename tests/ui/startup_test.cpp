@@ -118,21 +118,22 @@ TEST_F(StartedWindow, InformationLeavesTheSchemeCountEmptyWithoutALibrary)
 TEST_F(StartedWindow, InformationWindowIsMadeToItsDesign)
 {
     start(Base::Complete);
-    InformationWindow *form = informationWindow();
-    ASSERT_TRUE(form);
-    EXPECT_EQ(form->objectName(), QStringLiteral("Form2"));
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Информация"));
-    EXPECT_EQ(form->size(), QSize(273, 193)); // 4095 x 2895 twips at 96 dpi
-    EXPECT_EQ(form->Label13->text(), QStringLiteral("Количество блоков в базе:"));
-    EXPECT_EQ(form->Label3->text(), QStringLiteral("Количество схем в базе:"));
-    EXPECT_EQ(form->Label13->pos(), QPoint(16, 16));
-    EXPECT_EQ(form->Label1->pos(), QPoint(16, 40));
-    EXPECT_EQ(form->Label3->pos(), QPoint(16, 104));
-    EXPECT_EQ(form->Label2->pos(), QPoint(16, 128));
-    EXPECT_DOUBLE_EQ(form->Label13->font().pointSizeF(), 11.25);
-    EXPECT_DOUBLE_EQ(form->Label1->font().pointSizeF(), 12);
-    EXPECT_TRUE(form->Label2->font().bold());
-    EXPECT_EQ(form->findChildren<QWidget *>().size(), 4) << "four labels and nothing else";
+    EXPECT_TRUE(whileInformationIsUp([](InformationWindow &form) {
+        EXPECT_EQ(form.objectName(), QStringLiteral("Form2"));
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Информация"));
+        EXPECT_EQ(form.size(), QSize(273, 193)); // 4095 x 2895 twips at 96 dpi
+        EXPECT_EQ(form.Label13->text(), QStringLiteral("Количество блоков в базе:"));
+        EXPECT_EQ(form.Label3->text(), QStringLiteral("Количество схем в базе:"));
+        EXPECT_EQ(form.Label13->pos(), QPoint(16, 16));
+        EXPECT_EQ(form.Label1->pos(), QPoint(16, 40));
+        EXPECT_EQ(form.Label3->pos(), QPoint(16, 104));
+        EXPECT_EQ(form.Label2->pos(), QPoint(16, 128));
+        EXPECT_DOUBLE_EQ(form.Label13->font().pointSizeF(), 11.25);
+        EXPECT_DOUBLE_EQ(form.Label1->font().pointSizeF(), 12);
+        EXPECT_TRUE(form.Label2->font().bold());
+        EXPECT_EQ(form.findChildren<QWidget *>().size(), 4) << "four labels and nothing else";
+        EXPECT_TRUE(form.isModal());
+    }));
 }
 
 // A close request from the system while Form2 is up takes both windows down.
