@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -21,5 +22,9 @@ int main(int argc, char *argv[])
     if (!window)
         return 1;
     window->show();
+#ifdef ORVIKA_QUIT_ON_FIRST_SHOW
+    // Only in the start-up measurement build.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+#endif
     return app.exec();
 }

@@ -168,9 +168,10 @@ public:
     QComboBox *combo(const char *name, int left, int top, int width, int height)
     {
         auto *combo = place(new QComboBox(m_container), name, left, top, width, height);
+        // The font first: the line edit made for editing then starts with it.
+        combo->setFont(comboFont());
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setFont(comboFont());
         combo->setEnabled(false);
         return combo;
     }
