@@ -125,8 +125,12 @@ public:
 
     QCheckBox *check(const char *name, const QString &caption, int left, int top, int width, int height)
     {
-        if (holdsTwoLines(height))
-            return place(new WrappingCheckBox(caption, m_container), name, left, top, width, height);
+        if (holdsTwoLines(height)) {
+            auto *box = place(new WrappingCheckBox(caption, m_container), name, left, top, width, height);
+            const QStyle *style = box->style();
+            return fittedOnTwoLines(box, box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth) -
+                                             style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+        }
         return fitted(place(new QCheckBox(caption, m_container), name, left, top, width, height));
     }
 
@@ -137,8 +141,10 @@ public:
 
     QPushButton *button(const char *name, const QString &caption, int left, int top, int width, int height)
     {
-        if (holdsTwoLines(height))
-            return place(new WrappingButton(caption, m_container), name, left, top, width, height);
+        if (holdsTwoLines(height)) {
+            auto *button = place(new WrappingButton(caption, m_container), name, left, top, width, height);
+            return fittedOnTwoLines(button, button->width() - 8);
+        }
         return fitted(place(new QPushButton(caption, m_container), name, left, top, width, height));
     }
 
@@ -205,17 +211,42 @@ private:
         return m_twips.y(height) >= 2 * QFontMetrics(m_container->font()).lineSpacing();
     }
 
-    // With a substitute for Tahoma a caption may come out wider than its place; the control then
-    // grows to the right rather than cut its text.
+    // A caption that comes out wider than its place (a substitute for Tahoma is wider, and even
+    // Tahoma's metrics differ a little between versions) is drawn narrower rather than cut or let
+    // run into its neighbour: the font keeps its height and is condensed just enough.
     template <typename Widget> Widget *fitted(Widget *widget)
     {
         widget->ensurePolished();
-        int needed = widget->sizeHint().width();
+        for (int stretch = 100; stretch > 50 && !fits(widget); stretch -= 2) {
+            QFont font = widget->font();
+            font.setStretch(stretch - 2);
+            widget->setFont(font);
+        }
+        return widget;
+    }
+
+    static bool fits(const QWidget *widget)
+    {
         // A push button's size hint keeps a minimum width; only its caption matters here.
-        if (auto *button = qobject_cast<QPushButton *>(widget))
-            needed = button->fontMetrics().horizontalAdvance(button->text()) + 8;
-        if (needed > widget->width())
-            widget->resize(needed, widget->height());
+        if (auto *button = qobject_cast<const QPushButton *>(widget))
+            return button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width();
+        return widget->sizeHint().width() <= widget->width();
+    }
+
+    // The same for captions broken over two lines: they must not need a third one.
+    template <typename Widget> Widget *fittedOnTwoLines(Widget *widget, int textWidth)
+    {
+        auto needsMore = [&] {
+            const QFontMetrics metrics = widget->fontMetrics();
+            const QRect needed =
+                metrics.boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, widget->text());
+            return needed.width() > textWidth || needed.height() > widget->height();
+        };
+        for (int stretch = 100; stretch > 50 && needsMore(); stretch -= 2) {
+            QFont font = widget->font();
+            font.setStretch(stretch - 2);
+            widget->setFont(font);
+        }
         return widget;
     }
 
