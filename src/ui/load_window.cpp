@@ -73,7 +73,7 @@ void LoadWindow::loadSelected()
         m_mainWindow.dialogs().message(this, QStringLiteral("Выберите спецификацию из списка"));
         return;
     }
-    loadReport(m_mainWindow, QDir(m_mainWindow.state().appDir).filePath(item->text()));
+    loadReport(m_mainWindow, QDir(m_mainWindow.state().appDir).filePath(item->text()), this);
 }
 
 } // namespace orvika

@@ -16,22 +16,26 @@
 namespace orvika {
 namespace {
 
-// A report is a few kilobytes; anything far larger is not one and is refused instead of read.
-constexpr qint64 LargestReadableFile = 4 * 1024 * 1024;
-
 // The state a load starts from: the requirement boxes clear, the reserve at its lowest step, the
-// lists and the source state empty. Option buttons, TxtP and the pickers stay as they are.
+// lists empty and the source counters, flags and selection totals as the source list's own clearing
+// leaves them, so a load gives the same window whatever the window held before. Option buttons,
+// TxtP and the pickers stay as they are.
 void resetForLoad(MainWindow &w)
 {
     for (QCheckBox *box : {w.Check4, w.Check3, w.Check5, w.Check6, w.Check1, w.Check2, w.ChkBR, w.ChkAtt,
                            w.ChkBL, w.ChkPD, w.ChkRP, w.ChkRU, w.ChkZP})
         box->setChecked(false);
     w.VSZP->setValue(5);
-    w.ОчистСпиВх();
     w.state().zoneListCount = 0;
+    w.ОчистСпиВх();
     w.List1->clear();
     w.List2->clear();
     w.List3->clear();
+}
+
+bool isSoftware(const QString &name)
+{
+    return name.startsWith(QStringLiteral("ZEP"), Qt::CaseSensitive);
 }
 
 int countItems(const QComboBox *picker, const QString &name)
@@ -50,8 +54,13 @@ void registerSource(MainWindow &w, const LoadAction &action)
         w.state().micCount += action.quantity;
     for (int i = countItems(w.CmbAL, action.name); i > 0; --i)
         w.ДобАварБл(action.name, action.quantity);
-    for (int i = countItems(w.CmbMZ, action.name); i > 0; --i)
+    for (int i = countItems(w.CmbMZ, action.name); i > 0; --i) {
+        // Control software listed in both rows is registered once: a second registration would only
+        // be refused with the "already chosen" message.
+        if (isSoftware(action.name) && w.state().softwareAdded)
+            break;
         w.ДобМузБл(action.name, action.quantity);
+    }
     for (int i = countItems(w.CmbRM, action.name); i > 0; --i)
         w.ДобКонс();
 }
@@ -93,20 +102,30 @@ void apply(MainWindow &w, const LoadAction &action)
 
 } // namespace
 
-void loadReport(MainWindow &window, const QString &path)
+void loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
 {
+    QWidget *const parent = messageParent != nullptr ? messageParent : &window;
     resetForLoad(window);
-    const QString name = QFileInfo(path).fileName();
-    if (QFileInfo(path).size() > LargestReadableFile) {
-        window.dialogs().message(&window, QStringLiteral("Ошибка открытия файла ") + name);
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    // A folder, a pipe or a device under a report's name would block or fail the reading.
+    if (info.exists() && !info.isFile()) {
+        window.dialogs().message(parent, QStringLiteral("Ошибка открытия файла ") + name + u' ' +
+                                             QString::number(PathFileAccessError));
+        return;
+    }
+    if (info.size() > LargestLoadableReport) {
+        window.dialogs().message(parent, QStringLiteral("Файл ") + name +
+                                             QStringLiteral(" слишком велик для спецификации"));
         return;
     }
     const TextReadResult file = readTextFile(path);
     if (file.errorCode) {
-        window.dialogs().message(&window, QStringLiteral("Ошибка открытия файла ") + name + u' ' +
-                                              QString::number(*file.errorCode));
+        window.dialogs().message(parent, QStringLiteral("Ошибка открытия файла ") + name + u' ' +
+                                             QString::number(*file.errorCode));
         return;
     }
+    // A fresh parser: no source section left open by an earlier, cut-off report.
     ReportLineParser parser;
     parser.startLoad();
     for (const QString &line : file.lines) {
