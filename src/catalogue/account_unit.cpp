@@ -2,6 +2,7 @@
 
 #include "catalogue/numbers.h"
 
+#include <QStringMatcher>
 #include <limits>
 
 namespace orvika {
@@ -9,7 +10,8 @@ namespace {
 
 bool fits(std::int64_t value)
 {
-    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+    return value >= std::numeric_limits<std::int32_t>::min() &&
+           value <= std::numeric_limits<std::int32_t>::max();
 }
 
 } // namespace
@@ -20,8 +22,10 @@ bool accountUnit(const Catalogue &catalogue, const QString &name, std::int32_t q
     std::int64_t power = totals.powerDraw;
     std::int64_t height = totals.heightUnits;
     const QLocale &locale = catalogue.numberLocale;
+    // One skip table for the whole scan: a calculation accounts a dozen units, each against every line.
+    const QStringMatcher nameMatcher(name);
     for (const QString &line : catalogue.lines) {
-        if (line.isEmpty() || !line.contains(name))
+        if (line.isEmpty() || nameMatcher.indexIn(line) < 0)
             continue;
         const qsizetype hash = line.indexOf(u'#');
         const qsizetype percent = line.indexOf(u'%');
@@ -42,7 +46,8 @@ bool accountUnit(const Catalogue &catalogue, const QString &name, std::int32_t q
     }
     if (!fits(blocks))
         return false;
-    totals = {static_cast<std::int32_t>(blocks), static_cast<std::int32_t>(power), static_cast<std::int32_t>(height)};
+    totals = {static_cast<std::int32_t>(blocks), static_cast<std::int32_t>(power),
+              static_cast<std::int32_t>(height)};
     return true;
 }
 

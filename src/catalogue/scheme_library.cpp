@@ -1,7 +1,7 @@
 #include "catalogue/scheme_library.h"
 
-#include <QDir>
-#include <QList>
+#include <QStringMatcher>
+#include <QVarLengthArray>
 
 namespace orvika {
 
@@ -22,31 +22,33 @@ namespace {
 const QString ControllerFamily = QStringLiteral("K-3110 K-3210 K-3270 K3290");
 const QString ControllerKey = QStringLiteral("K-3205");
 
-QString keyOf(const QString &proposedLine)
+// A view, not a copy: a calculation asks for the key of every proposed line.
+QStringView keyOf(QStringView proposedLine)
 {
     const qsizetype blank = proposedLine.indexOf(u' ');
-    QString key = blank < 0 ? proposedLine : proposedLine.left(blank);
-    if (ControllerFamily.contains(key))
-        key = ControllerKey;
-    if (key.startsWith(QStringLiteral("ZEP")))
-        key = QStringLiteral("SOFT");
-    return key;
+    const QStringView model = blank < 0 ? proposedLine : proposedLine.left(blank);
+    if (ControllerFamily.contains(model))
+        return ControllerKey;
+    if (model.startsWith(u"ZEP"))
+        return u"SOFT";
+    return model;
 }
 
 } // namespace
 
 QString chooseScheme(const QStringList &schemeLines, const QStringList &proposedLines, bool multiChannel)
 {
-    QList<int> hits(schemeLines.size(), 0);
+    QVarLengthArray<int, 32> hits(schemeLines.size(), 0);
     int bestCount = 0;
     qsizetype bestIndex = 0;
     // A strictly greater count wins, so among equal counts the one reached first stays.
-    const auto matchingPass = [&](const QString &key) {
+    const auto matchingPass = [&](QStringView key) {
+        const QStringMatcher keyMatcher(key); // one skip table for every library line
         for (qsizetype j = 0; j < schemeLines.size(); ++j) {
-            if (schemeLines.at(j).contains(key))
+            if (keyMatcher.indexIn(schemeLines.at(j)) >= 0)
                 ++hits[j];
-            if (hits.at(j) > bestCount) {
-                bestCount = hits.at(j);
+            if (hits[j] > bestCount) {
+                bestCount = hits[j];
                 bestIndex = j;
             }
         }
@@ -56,7 +58,7 @@ QString chooseScheme(const QStringList &schemeLines, const QStringList &proposed
             matchingPass(keyOf(line));
     }
     if (multiChannel)
-        matchingPass(QStringLiteral("MN"));
+        matchingPass(u"MN");
     if (schemeLines.isEmpty())
         return {};
     const QString &chosen = schemeLines.at(bestIndex);

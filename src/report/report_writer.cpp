@@ -1,5 +1,6 @@
 #include "report/report_writer.h"
 
+#include <QStringBuilder>
 #include <cmath>
 
 namespace orvika {
@@ -13,6 +14,13 @@ QString integerText(std::int32_t value)
     return QString::number(value);
 }
 
+// "- " and the item, sized once: a long zone list writes a line per zone. (A sum of two QStrings
+// copies the first and then grows it; the view makes the builder count both parts first.)
+QString bulleted(const QString &item)
+{
+    return QStringView(Bullet) % item;
+}
+
 // The items of a list, each behind "- ", empty items left out. Returns how many were written.
 qsizetype appendItems(QStringList &lines, const QStringList &items)
 {
@@ -20,7 +28,7 @@ qsizetype appendItems(QStringList &lines, const QStringList &items)
     for (const QString &item : items) {
         if (item.isEmpty())
             continue;
-        lines.append(Bullet + item);
+        lines.append(bulleted(item));
         ++written;
     }
     return written;
@@ -73,6 +81,9 @@ QStringList composeReport(const Requirements &requirements, const Proposal &prop
     const Requirements &r = requirements;
     const QString totalPower = formatGeneralNumber(proposal.totalPower, locale);
     QStringList lines;
+    // The headings, options and rules come to fewer than FixedLineCount; the lists add a line an item.
+    constexpr qsizetype FixedLineCount = 40;
+    lines.reserve(FixedLineCount + r.zoneLines.size() + r.sourceLines.size() + proposal.lines.size());
 
     lines << QStringLiteral("ТЕХНИЧЕСКОЕ ЗАДАНИЕ: (Требования предъявляемые к системе)");
     lines << QString(57, u'_');
