@@ -340,7 +340,7 @@ TEST_F(RoundTrip, SavedReportsLoadBackIntoFreshAndUsedWindows)
         catalogueHolder.catalogue = first->state.catalogue;
     }
     Drawer drawer(catalogueHolder.catalogue);
-    constexpr int Sets = 300;
+    constexpr int Sets = 200;
     int compared = 0;
     int stopped = 0;
     for (int n = 0; compared < Sets; ++n) {
@@ -376,6 +376,53 @@ TEST_F(RoundTrip, SavedReportsLoadBackIntoFreshAndUsedWindows)
     // The draw reaches every kind of difference and most sets complete their calculation.
     EXPECT_GT(differing, Sets / 4);
     EXPECT_LT(stopped, Sets);
+}
+
+// With automatic line control the reloaded report lacks the line-control line and the ML units: 16 zones
+// take two K-3620 units (one per 8 zones) of 25 W and 1 U each. The other units stay: the K-3650
+// distribution units serve 6 blocks each and the count of blocks stays within the same six.
+TEST_F(RoundTrip, AutomaticLineControlIsNotRestoredAndItsUnitsDropOut)
+{
+    ASSERT_TRUE(dir.isValid());
+    RequirementSet s;
+    s.multiZone = true;
+    s.zones = 16;
+    s.power = 400;
+    s.lineControl = LineControl::Automatic;
+    s.semiAutomatic = true;
+    s.additions = {{Row::Microphones, unit::DeskMicrophone, 2}};
+    QLocale::setDefault(QLocale::c());
+
+    auto original = openWindow(dir);
+    enter(*original, s);
+    const QByteArray report = calculate(*original, dir);
+    ASSERT_FALSE(report.isEmpty()) << original->dialogs.messages.join(u'|').toStdString();
+    original->dialogs.answers.enqueue(QStringLiteral("контроль"));
+    original->window->Mnuskak->trigger();
+
+    auto fresh = openWindow(dir);
+    ASSERT_TRUE(loadThroughWindow(*fresh, QStringLiteral("контроль.dat")));
+    EXPECT_TRUE(fresh->window->Option1->isChecked());
+    const QByteArray reloaded = calculate(*fresh, dir);
+
+    QStringList expected = decodeLines(report);
+    const QString lineControl = QStringLiteral("- Возможность автоматического контроля линий");
+    const QString units = QStringLiteral("- ") + unit::LineMonitor + QStringLiteral(" - 2 шт.");
+    ASSERT_EQ(expected.removeAll(lineControl), 1);
+    ASSERT_EQ(expected.removeAll(units), 1);
+    const auto adjust = [&expected](const QString &start, int less, const QString &end) {
+        for (QString &line : expected) {
+            if (!line.startsWith(start))
+                continue;
+            const int value = line.mid(start.size(), line.size() - start.size() - end.size()).toInt();
+            line = start + QString::number(value - less) + end;
+            return;
+        }
+        ADD_FAILURE() << start.toStdString();
+    };
+    adjust(QStringLiteral("Суммарная потребляемая мощность системы - "), 2 * 25, QStringLiteral(" Вт"));
+    adjust(QStringLiteral("Суммарная высота блоков (в юнитах) - "), 2 * 1, QString());
+    EXPECT_EQ(decoded(reloaded), decoded(encodeLines(expected)));
 }
 
 } // namespace
