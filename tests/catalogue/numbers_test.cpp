@@ -1,6 +1,8 @@
 #include "catalogue/numbers.h"
 
 #include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -128,3 +130,24 @@ INSTANTIATE_TEST_SUITE_P(Limits, LeadingNumberRangeTest,
                                            RangeCase{u"1e-400", true}, RangeCase{u"&HFFFFFFFF", true},
                                            RangeCase{u"&H100000000", false}, RangeCase{u"&O77777", true},
                                            RangeCase{u"2D9", true}, RangeCase{u"9D10", false}));
+
+// Plain decimals are read on a short path; it must give exactly what the C library gives for the
+// same digits, to the last bit, on both sides of the path's digit limit.
+TEST(LeadingNumberTest, PlainDecimalsMatchTheCLibraryExactly)
+{
+    const char *const texts[] = {"0.1",
+                                 "-0.0",
+                                 "1500.5",
+                                 "34.65",
+                                 "123456789012345",
+                                 "1234567890123456",
+                                 "0.000000000000001",
+                                 "99999.99999999999",
+                                 "-7.25",
+                                 "3.3333333333333335"};
+    for (const char *text : texts) {
+        const double expected = std::strtod(text, nullptr);
+        const double read = leadingNumber(QString::fromLatin1(text));
+        EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << text;
+    }
+}
