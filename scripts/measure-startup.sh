@@ -1,48 +1,92 @@
 #!/usr/bin/env bash
 # Measures the program's start-up, from process start to its main window shown, against a bare
 # Qt Widgets application with one empty main window. Both run offscreen and end right after the
-# first show; each is started N times (default 20), alternating, and the medians are compared.
+# first show. After a few warm-up starts each is started N times (default 40), alternating which
+# goes first, and the medians of the wall-clock times and of the CPU times (user + system) are
+# compared. With --instructions, both are also counted once under callgrind (slow).
+#
+#   scripts/measure-startup.sh [runs] [--instructions]
+#   ORVIKA_BUILD_DIR=build-x scripts/measure-startup.sh 60
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
-runs=${1:-20}
+runs=40
+instructions=false
+for arg in "$@"; do
+    case $arg in
+    --instructions) instructions=true ;;
+    *[!0-9]* | '')
+        echo "usage: $0 [runs] [--instructions]" >&2
+        exit 2
+        ;;
+    *) runs=$arg ;;
+    esac
+done
 build=${ORVIKA_BUILD_DIR:-build}
+warmups=3
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j"$(nproc)" --target bare_window orvika_first_show >/dev/null
 bare=$(cd "$build" && pwd)/bench/bare_window/bare_window
 program=$(cd "$build" && pwd)/bench/bare_window/orvika_first_show
 
+# The same environment for both: platform, runtime folder, fontconfig and locale settings are
+# inherited unchanged, and neither is given arguments.
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 cd "$repo/data" # the program reads Base/ from its working directory
 
-# Milliseconds one start takes, to the end of the process.
-elapsed_ms() {
-    local start end
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000))
-}
+# Starts both alternately and prints the comparison; wall-clock time from just before the start to
+# the end of the process, CPU time (user + system) as the kernel accounts it to the process.
+python3 - "$bare" "$program" "$runs" "$warmups" <<'PY'
+import os, statistics, subprocess, sys, time
 
-# One start of each first, so both find the libraries and fonts in the page cache.
-elapsed_ms "$bare" >/dev/null
-elapsed_ms "$program" >/dev/null
+bare, program, runs, warmups = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
 
-bare_times=()
-program_times=()
-for ((i = 0; i < runs; ++i)); do
-    bare_times+=("$(elapsed_ms "$bare")")
-    program_times+=("$(elapsed_ms "$program")")
-done
+def start_once(exe):
+    begin = time.perf_counter_ns()
+    child = subprocess.Popen([exe], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                             stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(child.pid, 0)
+    wall = (time.perf_counter_ns() - begin) / 1000
+    child.returncode = os.waitstatus_to_exitcode(status)
+    if child.returncode != 0:
+        sys.exit(f"{exe} ended with {child.returncode}")
+    return wall, (usage.ru_utime + usage.ru_stime) * 1e6
 
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2 ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2)}'; }
-mean() { printf '%s\n' "$@" | awk '{s+=$1} END {printf "%.0f", s/NR}'; }
+# Warm-up: both find the libraries, plugins and fonts in the page cache and fontconfig's cache.
+for _ in range(warmups):
+    start_once(bare)
+    start_once(program)
 
-bare_median=$(median "${bare_times[@]}")
-program_median=$(median "${program_times[@]}")
-printf 'runs: %d each, offscreen, times in microseconds\n' "$runs"
-printf 'bare window:  median %8.0f  mean %8s\n' "$bare_median" "$(mean "${bare_times[@]}")"
-printf 'program:      median %8.0f  mean %8s\n' "$program_median" "$(mean "${program_times[@]}")"
-awk -v p="$program_median" -v b="$bare_median" 'BEGIN {printf "ratio (median): %.2f (goal: at most 1.20)\n", p / b}'
+times = {bare: ([], []), program: ([], [])}
+for i in range(runs):
+    # Alternate the order so neither always runs right after the other.
+    for exe in ((bare, program) if i % 2 == 0 else (program, bare)):
+        wall, cpu = start_once(exe)
+        times[exe][0].append(wall)
+        times[exe][1].append(cpu)
+
+def summary(values):
+    q = statistics.quantiles(values, n=4)
+    return statistics.median(values), f"{q[0]:.0f}..{q[2]:.0f}"
+
+print(f"runs: {runs} each after {warmups} warm-ups, offscreen, microseconds (median, interquartile range)")
+print("               wall-clock                    CPU (user + system)")
+medians = {}
+for name, exe in (("bare window:", bare), ("program:", program)):
+    (wm, wq), (cm, cq) = summary(times[exe][0]), summary(times[exe][1])
+    medians[exe] = (wm, cm)
+    print(f"{name:<13}{wm:8.0f}  ({wq:<15})  {cm:8.0f}  ({cq})")
+print(f"ratio (medians): wall-clock {medians[program][0] / medians[bare][0]:.2f}, "
+      f"CPU {medians[program][1] / medians[bare][1]:.2f} (goal: at most 1.20)")
+PY
+
+if $instructions; then
+    count() {
+        valgrind --tool=callgrind --callgrind-out-file=/dev/null "$1" 2>&1 >/dev/null |
+            awk '/Collected :/ {print $NF}'
+    }
+    bi=$(count "$bare") pi=$(count "$program")
+    awk -v p="$pi" -v b="$bi" 'BEGIN {printf "instructions: bare window %.1fM, program %.1fM, ratio %.2f\n", b / 1e6, p / 1e6, p / b}'
+fi

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -171,13 +172,20 @@ public:
         return spinner;
     }
 
-    QComboBox *combo(const char *name, int left, int top, int width, int height)
+    // A picker of catalogue items, showing its prompt until one is picked.
+    QComboBox *combo(const char *name, int left, int top, int width, int height, const QStringList &items,
+                     const QString &prompt)
     {
         auto *combo = place(new QComboBox(m_container), name, left, top, width, height);
-        // The font first: the line edit made for editing then starts with it.
+        // The font first: the line edit made for editing then starts with it. The items and the
+        // empty choice come before the line edit too, so that it lays out no item's text on the way
+        // to the prompt: the first item added to an empty combo becomes its current one.
         combo->setFont(comboFont());
+        combo->addItems(items);
+        combo->setCurrentIndex(-1);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setEditText(prompt);
         combo->setEnabled(false);
         return combo;
     }
@@ -281,12 +289,21 @@ void MainWindow::buildWindow()
     buildLineControlFrame();
     buildListsAndCommands();
     setFocusOrder();
-    fillPickers();
 }
 
 void MainWindow::buildMenu()
 {
-    QMenu *menu = menuBar()->addMenu(QStringLiteral("Меню"));
+    // A menu bar reads the icon of its overflow button, a PNG built into Qt, when it is made. Before
+    // using its own PNG reader, Qt asks every image format plugin whether it reads PNG, loading each
+    // plugin and the libraries behind it (about 1.5 ms of the start-up), although none of them does.
+    // With the plugins out of sight while the bar is made, the same icon is read without them; they
+    // are found again afterwards, for images that need them.
+    const QStringList pluginFolders = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+    QMenuBar *bar = menuBar();
+    QCoreApplication::setLibraryPaths(pluginFolders);
+
+    QMenu *menu = bar->addMenu(QStringLiteral("Меню"));
     menu->setObjectName(QStringLiteral("fMen"));
     menu->menuAction()->setObjectName(QStringLiteral("fMen"));
     Mnuskak = menu->addAction(QStringLiteral("Сохранить как"));
@@ -324,6 +341,8 @@ void MainWindow::buildSourceFrame()
         int nameHeight;
         QComboBox *&combo;
         const char *comboName;
+        const QStringList &items;
+        const char *prompt;
         QLabel *&countCaption;
         const char *countCaptionName;
         QLabel *&count;
@@ -334,38 +353,34 @@ void MainWindow::buildSourceFrame()
         QPushButton *&add;
         const char *addName;
     };
+    const Catalogue &catalogue = m_state.catalogue;
+    // clang-format off
     const Row rows[] = {
-        {360,     Check4,    "Check4", "Полуавтоматическое",
-         2895,    Label5,    "Label5", "Микрофоны",
-         1215,    375,       CmbMC,    "CmbMC",
-         Label11, "Label11", LblMC,    "LblMC",
-         VSMC,    "VSMC",    50,       CmdMC,
-         "CmdMC"},
-        {960,    Check3,   "Check3", "Автоматическое",
-         2295,   Label6,   "Label6", "Блоки осообщений",
-         2055,   375,      CmbAL,    "CmbAL",
-         Label1, "Label1", LblAL,    "LblAL",
-         VSAL,   "VSAL",   1,        CmdAL,
-         "CmdAL"},
-        {1560,    Check5,    "Check5", "Музыкальная трансляция",
-         3015,    Label4,    "Label4", "Музыкальные источники",
-         2535,    255,       CmbMZ,    "CmbMZ",
-         Label14, "Label14", LblMZ,    "LblMZ",
-         VSMZ,    "VSMZ",    70,       CmdMZ,
-         "CmdMZ"},
-        {2160,   Check6,   "Check6", "Удаленное рабочее место",
-         3015,   Label7,   "Label7", "Микрофонные консоли",
-         2655,   375,      CmbRM,    "CmbRM",
-         Label8, "Label8", LblRM,    "LblRM",
-         VSRM,   "VSRM",   16,       CmdRM,
-         "CmdRM"},
+        {360, Check4, "Check4", "Полуавтоматическое", 2895,
+         Label5, "Label5", "Микрофоны", 1215, 375,
+         CmbMC, "CmbMC", catalogue.microphones, "Выберите микрофон",
+         Label11, "Label11", LblMC, "LblMC", VSMC, "VSMC", 50, CmdMC, "CmdMC"},
+        {960, Check3, "Check3", "Автоматическое", 2295,
+         Label6, "Label6", "Блоки осообщений", 2055, 375,
+         CmbAL, "CmbAL", catalogue.alarmBlocks, "Выберите блок",
+         Label1, "Label1", LblAL, "LblAL", VSAL, "VSAL", 1, CmdAL, "CmdAL"},
+        {1560, Check5, "Check5", "Музыкальная трансляция", 3015,
+         Label4, "Label4", "Музыкальные источники", 2535, 255,
+         CmbMZ, "CmbMZ", catalogue.musicSources, "Выберите источник",
+         Label14, "Label14", LblMZ, "LblMZ", VSMZ, "VSMZ", 70, CmdMZ, "CmdMZ"},
+        {2160, Check6, "Check6", "Удаленное рабочее место", 3015,
+         Label7, "Label7", "Микрофонные консоли", 2655, 375,
+         CmbRM, "CmbRM", catalogue.consoles, "Выберите консоль",
+         Label8, "Label8", LblRM, "LblRM", VSRM, "VSRM", 16, CmdRM, "CmdRM"},
     };
+    // clang-format on
     for (const Row &row : rows) {
         row.check = frame.check(row.checkName, QString::fromUtf8(row.checkCaption), 120, row.top,
                                 row.checkWidth, 375);
         row.nameLabel = frame.label(row.nameLabelName, QString::fromUtf8(row.nameCaption), 3240, row.top,
                                     row.nameWidth, row.nameHeight);
-        row.combo = frame.combo(row.comboName, 5880, row.top, 3375, 315);
+        row.combo =
+            frame.combo(row.comboName, 5880, row.top, 3375, 315, row.items, QString::fromUtf8(row.prompt));
         row.countCaption =
             frame.label(row.countCaptionName, QStringLiteral("Кол-во"), 9360, row.top, 855, 255);
         row.count = frame.countLabel(row.countName, QStringLiteral("1"), 10200, row.top, 615, 375);
@@ -419,7 +434,8 @@ void MainWindow::buildOptionFrame()
     Frame4 = window.frame("Frame4", QStringLiteral("Дополнительно"), 2880, 4920, 3495, 2775);
     Placer frame(Frame4, twips);
     ChkBR = frame.check("ChkBR", QStringLiteral("Резервирование усилителей"), 120, 240, 3255, 375);
-    CmbBR = frame.combo("CmbBR", 120, 600, 3135, 315);
+    CmbBR = frame.combo("CmbBR", 120, 600, 3135, 315, m_state.catalogue.reserveUnits,
+                        QStringLiteral("Выберите блок"));
     ChkAtt = frame.check("ChkAtt", QStringLiteral("Управление аттенюаторами"), 120, 960, 3255, 375);
     ChkBL = frame.check("ChkBL", QStringLiteral("Наличие вентиляторов"), 120, 1320, 3255, 255);
     ChkPD = frame.check("ChkPD", QStringLiteral("Авт вкл питания"), 120, 1680, 3255, 255);
@@ -465,29 +481,6 @@ void MainWindow::setFocusOrder()
                               OptA,   ChkRU,  ChkPD,    ChkBL,    VSZP,   ChkZP,  Option1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-}
-
-void MainWindow::fillPickers()
-{
-    const Catalogue &catalogue = m_state.catalogue;
-    const struct
-    {
-        QComboBox *combo;
-        const QStringList &items;
-        QString prompt;
-    } pickers[] = {
-        {CmbMC, catalogue.microphones, QStringLiteral("Выберите микрофон")},
-        {CmbAL, catalogue.alarmBlocks, QStringLiteral("Выберите блок")},
-        {CmbMZ, catalogue.musicSources, QStringLiteral("Выберите источник")},
-        {CmbRM, catalogue.consoles, QStringLiteral("Выберите консоль")},
-        {CmbBR, catalogue.reserveUnits, QStringLiteral("Выберите блок")},
-    };
-    for (const auto &picker : pickers) {
-        picker.combo->clear();
-        picker.combo->addItems(picker.items);
-        picker.combo->setCurrentIndex(-1);
-        picker.combo->setEditText(picker.prompt);
-    }
 }
 
 } // namespace orvika
