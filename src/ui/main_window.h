@@ -65,7 +65,6 @@ private:
     void buildLineControlFrame();
     void buildListsAndCommands();
     void setFocusOrder();
-    void fillPickers();
 
     // parameter_rules.cpp, source_rules.cpp, power_rules.cpp, calculation_rules.cpp, document_rules.cpp
     void connectParameterRules();

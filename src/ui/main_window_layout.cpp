@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -293,15 +292,7 @@ void MainWindow::buildWindow()
 
 void MainWindow::buildMenu()
 {
-    // A menu bar reads the icon of its overflow button, a PNG built into Qt, when it is made. Before
-    // using its own PNG reader, Qt asks every image format plugin whether it reads PNG, loading each
-    // plugin and the libraries behind it (about 1.5 ms of the start-up), although none of them does.
-    // With the plugins out of sight while the bar is made, the same icon is read without them; they
-    // are found again afterwards, for images that need them.
-    const QStringList pluginFolders = QCoreApplication::libraryPaths();
-    QCoreApplication::setLibraryPaths({});
     QMenuBar *bar = menuBar();
-    QCoreApplication::setLibraryPaths(pluginFolders);
 
     QMenu *menu = bar->addMenu(QStringLiteral("Меню"));
     menu->setObjectName(QStringLiteral("fMen"));
