@@ -25,7 +25,13 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
     connectDocumentRules();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Controls still signal while they are being destroyed (an editable picker reports the item its
+    // text names); no rule may run on a window that is going away.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 // Form2 shows the counts the loaders recorded at start-up. It is made when first asked for, which
 // keeps its fonts out of the start-up time, and kept hidden between openings.
