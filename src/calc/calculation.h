@@ -10,6 +10,7 @@ namespace orvika {
 
 // The whole calculation behind "Составить спецификацию": checks, list of proposed units, totals,
 // block diagram. Holds no widgets; the main window gathers the requirements and shows the result.
-Proposal calculate(const Catalogue &catalogue, const QStringList &schemeLines, const Requirements &requirements);
+Proposal calculate(const Catalogue &catalogue, const QStringList &schemeLines,
+                   const Requirements &requirements);
 
 } // namespace orvika

@@ -21,13 +21,13 @@ struct CalcMessage
 // What one calculation yields.
 struct Proposal
 {
-    QStringList lines;              // List3, in the order the rules add them
-    QList<CalcMessage> messages;    // in order; at most the last one stops
-    bool complete = false;          // every check passed: the report is to be written
-    Totals totals;                  // units, consumption and rack height of the proposal
-    double totalPower = 0;          // TotalPower, W
-    QString schemeChoice;           // designation of the nearest block diagram
-    std::int32_t micCount = 0;      // MicCount after the run (raised to 1 beside control software)
+    QStringList lines;           // List3, in the order the rules add them
+    QList<CalcMessage> messages; // in order; at most the last one stops
+    bool complete = false;       // every check passed: the report is to be written
+    Totals totals;               // units, consumption and rack height of the proposal
+    double totalPower = 0;       // TotalPower, W
+    QString schemeChoice;        // designation of the nearest block diagram
+    std::int32_t micCount = 0;   // MicCount after the run (raised to 1 beside control software)
 };
 
 } // namespace orvika

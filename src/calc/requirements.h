@@ -9,8 +9,8 @@
 // What the user stated in the main window, as the calculation and the report read it.
 namespace orvika {
 
-enum class PowerMode { None, Total, PerZone };          // Opt1 / Opt2 / neither
-enum class LineControl { None, Manual, Automatic };     // Option1 / OptR / OptA
+enum class PowerMode { None, Total, PerZone };      // Opt1 / Opt2 / neither
+enum class LineControl { None, Manual, Automatic }; // Option1 / OptR / OptA
 
 struct Requirements
 {
@@ -20,16 +20,16 @@ struct Requirements
     bool music = false;
     bool remoteConsole = false;
 
-    bool multiZone = false;          // Check1
-    std::int32_t zoneCount = 1;      // ZoneCount
-    bool multiChannel = false;       // Check2
-    std::int32_t channelCount = 1;   // ChannelCount
+    bool multiZone = false;        // Check1
+    std::int32_t zoneCount = 1;    // ZoneCount
+    bool multiChannel = false;     // Check2
+    std::int32_t channelCount = 1; // ChannelCount
 
     PowerMode powerMode = PowerMode::None;
-    QString totalPowerText;          // TxtP
-    QStringList zoneLines;           // List2
-    std::int32_t zoneListCount = 0;  // ZoneListCount
-    bool powerReserve = false;       // ChkZP
+    QString totalPowerText;                            // TxtP
+    QStringList zoneLines;                             // List2
+    std::int32_t zoneListCount = 0;                    // ZoneListCount
+    bool powerReserve = false;                         // ChkZP
     QString reservePercentText = QStringLiteral("20"); // LblZP caption
 
     LineControl lineControl = LineControl::None;
@@ -48,7 +48,7 @@ struct Requirements
     std::int32_t musicSourceCount = 0;
     bool softwareAdded = false;
     std::int32_t softwareNumber = 0;
-    Totals selectionTotals;          // SavedBlockCount, SavedPowerDraw, SavedHeightUnits
+    Totals selectionTotals; // SavedBlockCount, SavedPowerDraw, SavedHeightUnits
 };
 
 } // namespace orvika

@@ -20,8 +20,8 @@ struct SelectorRecord // SZ
 struct AmplifierRecord // AMP or UMP
 {
     QString name;
-    std::int32_t power = 0;    // output power, W
-    QString descriptor;        // A|B+C/D//E
+    std::int32_t power = 0; // output power, W
+    QString descriptor;     // A|B+C/D//E
 };
 
 struct PreampRecord // PRED
@@ -38,15 +38,15 @@ struct CabinetRecord // RU
 
 struct Catalogue
 {
-    QStringList lines;         // every line of the file, in file order
-    QLocale numberLocale;      // notation of the consumption and height fields (the user's locale)
+    QStringList lines;    // every line of the file, in file order
+    QLocale numberLocale; // notation of the consumption and height fields (the user's locale)
 
     // Picker items, in file order.
-    QStringList microphones;   // MC -> CmbMC
-    QStringList alarmBlocks;   // AL -> CmbAL
-    QStringList musicSources;  // MZ -> CmbMZ
-    QStringList consoles;      // RM -> CmbRM
-    QStringList reserveUnits;  // BR -> CmbBR
+    QStringList microphones;  // MC -> CmbMC
+    QStringList alarmBlocks;  // AL -> CmbAL
+    QStringList musicSources; // MZ -> CmbMZ
+    QStringList consoles;     // RM -> CmbRM
+    QStringList reserveUnits; // BR -> CmbBR
 
     QList<SelectorRecord> selectors;
     QList<AmplifierRecord> amplifiers;

@@ -19,8 +19,8 @@ enum FileErrorCode : int {
 
 struct TextReadResult
 {
-    QStringList lines;               // every line read, in file order
-    std::optional<int> errorCode;    // set when opening or reading failed
+    QStringList lines;            // every line read, in file order
+    std::optional<int> errorCode; // set when opening or reading failed
 };
 
 // Splits Windows-1251 bytes into lines: a line ends at CR or CR LF; a lone LF stays in the line;
