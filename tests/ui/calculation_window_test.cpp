@@ -85,43 +85,28 @@ bool reachableByOthers(const QString &path)
     return true;
 }
 
-class CalculationWindow : public ::testing::Test
+class CalculationWindow : public StartedMainWindow
 {
 public:
     // Starts the program in a working directory of its own; edit changes the catalogue's lines first.
     void start(const QLocale &locale = QLocale::c(), const std::function<void(QStringList &)> &edit = {})
     {
         QLocale::setDefault(locale);
-        ASSERT_TRUE(m_dir.isValid());
-        ASSERT_TRUE(QDir().mkpath(m_dir.path() + QStringLiteral("/Base")));
+        ASSERT_TRUE(workingDirIsValid());
         QStringList catalogue = decodeLines(readBytes(FixtureDir + QStringLiteral("/catalogue/Base-Date")));
         ASSERT_EQ(catalogue.size(), 59);
         if (edit)
             edit(catalogue);
-        QFile file(m_dir.path() + QStringLiteral("/Base/Base-Date"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(encodeLines(catalogue));
-        file.close();
-        ASSERT_TRUE(QFile::copy(FixtureDir + QStringLiteral("/catalogue/Sxemm"),
-                                m_dir.path() + QStringLiteral("/Base/Sxemm")));
+        ASSERT_TRUE(writeBaseFile(workingDir(), QStringLiteral("Base-Date"), catalogue));
+        ASSERT_TRUE(copyBaseFile(workingDir(), QStringLiteral("Sxemm"),
+                                 FixtureDir + QStringLiteral("/catalogue/Sxemm")));
 
-        window = startUp(state, dialogs, m_dir.path(), QLocale());
-        ASSERT_TRUE(window) << dialogs.messages.join(u'|').toStdString();
-        ASSERT_TRUE(dialogs.takeMessages().isEmpty());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        startAndShow();
     }
 
-    void TearDown() override
-    {
-        window.reset();
-        QLocale::setDefault(m_savedLocale);
-    }
-
-    QString reportPath() const { return m_dir.path() + u'/' + ReportFileName; }
+    QString reportPath() const { return workingDir() + u'/' + ReportFileName; }
     QByteArray report() const { return readBytes(reportPath()); }
     bool reportExists() const { return QFileInfo::exists(reportPath()); }
-    QString workingDir() const { return m_dir.path(); }
 
     // The controls, as a user sets them.
     void tick(QCheckBox *box)
@@ -208,14 +193,6 @@ public:
         pick(window->CmbBR, name);
         ASSERT_EQ(window->CmbBR->currentText(), name);
     }
-
-    SharedState state;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-
-private:
-    QLocale m_savedLocale;
-    QTemporaryDir m_dir;
 };
 
 using Steps = std::function<void(CalculationWindow &)>;
@@ -233,6 +210,20 @@ struct Installation
 void PrintTo(const Installation &value, std::ostream *out)
 {
     *out << value.name;
+}
+
+// One hand microphone, two channels of 3200 W in all, and the given amplifier reserve unit.
+Installation twoChannelsWithReserveUnit(const char *name, const QString &unit, const QString &report)
+{
+    return Installation{name,
+                        [unit](CalculationWindow &w) {
+                            w.microphones(item::HandMic, 1);
+                            w.channels(2);
+                            w.totalPower(QStringLiteral("3200"));
+                            w.reserveUnit(unit);
+                        },
+                        {},
+                        report};
 }
 
 class CompleteInstallations : public CalculationWindow, public ::testing::WithParamInterface<Installation>
@@ -290,24 +281,10 @@ INSTANTIATE_TEST_SUITE_P(
                                    },
                                    {},
                                    QStringLiteral("zones_25_with_reserve.dat")},
-                      Installation{"TwoChannelsWithFullReserveSet",
-                                   [](CalculationWindow &w) {
-                                       w.microphones(item::HandMic, 1);
-                                       w.channels(2);
-                                       w.totalPower(QStringLiteral("3200"));
-                                       w.reserveUnit(item::Reserve4);
-                                   },
-                                   {},
-                                   QStringLiteral("two_channels_reserve_k3105.dat")},
-                      Installation{"TwoChannelsWithSwitchover",
-                                   [](CalculationWindow &w) {
-                                       w.microphones(item::HandMic, 1);
-                                       w.channels(2);
-                                       w.totalPower(QStringLiteral("3200"));
-                                       w.reserveUnit(item::Switchover);
-                                   },
-                                   {},
-                                   QStringLiteral("two_channels_reserve_k3240.dat")},
+                      twoChannelsWithReserveUnit("TwoChannelsWithFullReserveSet", item::Reserve4,
+                                                 QStringLiteral("two_channels_reserve_k3105.dat")),
+                      twoChannelsWithReserveUnit("TwoChannelsWithSwitchover", item::Switchover,
+                                                 QStringLiteral("two_channels_reserve_k3240.dat")),
                       Installation{"EveryOption",
                                    [](CalculationWindow &w) {
                                        w.alarmBlock(item::Block16);

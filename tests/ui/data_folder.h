@@ -8,6 +8,31 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+namespace orvika::test {
+
+// Writes <folder>/Base/<name> in Windows-1251, making Base when it is missing. An empty list gives an
+// empty file rather than one blank line.
+inline bool writeBaseFile(const QString &folder, const QString &name, const QStringList &lines)
+{
+    const QString base = folder + QStringLiteral("/Base");
+    if (!QDir().mkpath(base))
+        return false;
+    QFile file(base + u'/' + name);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = lines.isEmpty() ? QByteArray() : encodeLines(lines);
+    return file.write(bytes) == bytes.size();
+}
+
+// Copies a ready data file to <folder>/Base/<name>, making Base when it is missing.
+inline bool copyBaseFile(const QString &folder, const QString &name, const QString &from)
+{
+    const QString base = folder + QStringLiteral("/Base");
+    return QDir().mkpath(base) && QFile::copy(from, base + u'/' + name);
+}
+
+} // namespace orvika::test
+
 // A working directory of its own for start-up tests: Base/Base-Date and Base/Sxemm written in
 // Windows-1251, or left out.
 namespace orvika::test::startup {
@@ -57,21 +82,16 @@ public:
 
     bool makeBase() const { return QDir().mkpath(base()); }
 
-    bool writeCatalogue(const QStringList &lines) const { return write(QStringLiteral("Base-Date"), lines); }
-    bool writeSchemes(const QStringList &lines) const { return write(QStringLiteral("Sxemm"), lines); }
-
-private:
-    bool write(const QString &name, const QStringList &lines) const
+    bool writeCatalogue(const QStringList &lines) const
     {
-        if (!makeBase())
-            return false;
-        QFile file(base() + u'/' + name);
-        if (!file.open(QIODevice::WriteOnly))
-            return false;
-        // An empty list gives an empty file rather than one blank line.
-        return file.write(lines.isEmpty() ? QByteArray() : encodeLines(lines)) >= 0;
+        return writeBaseFile(path(), QStringLiteral("Base-Date"), lines);
+    }
+    bool writeSchemes(const QStringList &lines) const
+    {
+        return writeBaseFile(path(), QStringLiteral("Sxemm"), lines);
     }
 
+private:
     QTemporaryDir m_dir;
 };
 

@@ -3,6 +3,7 @@
 #include "app/shared_state.h"
 #include "app/startup.h"
 #include "catalogue/text_file.h"
+#include "data_folder.h"
 #include "report/report_writer.h"
 #include "scripted_dialogs.h"
 #include "ui/load_window.h"
@@ -43,11 +44,10 @@ class WorkingDirectory
 public:
     WorkingDirectory()
     {
-        const QString base = m_dir.path() + QStringLiteral("/Base");
-        m_valid = m_dir.isValid() && QDir().mkpath(base);
+        m_valid = m_dir.isValid();
         for (const QString &name : {QStringLiteral("Base-Date"), QStringLiteral("Sxemm")})
-            m_valid = m_valid &&
-                      QFile::copy(QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/") + name, base + u'/' + name);
+            m_valid = m_valid && copyBaseFile(m_dir.path(), name,
+                                              QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/") + name);
     }
 
     bool isValid() const { return m_valid; }

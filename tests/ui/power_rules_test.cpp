@@ -21,6 +21,16 @@ const QString NoMultiZone = QStringLiteral("Выберите многозонн�
 
 using PowerRules = WindowTest;
 
+// Queues the answers 100, 200 and 300 W and adds two zones with CmdAdd, leaving 300 W queued.
+void queueZonesAndAddTwo(MainWindow &window, ScriptedDialogs &dialogs)
+{
+    dialogs.answers << "100"
+                    << "200"
+                    << "300";
+    click(window.CmdAdd);
+    click(window.CmdAdd);
+}
+
 TEST_F(PowerRules, TotalPowerOptionOpensTheBoxEmptyAndClosesTheZoneButtons)
 {
     window->TxtP->setText("300");
@@ -210,11 +220,7 @@ TEST_F(PowerRules, ZonesAreNumberedUpToTheZoneCount)
 {
     click(window->Check1);
     click(window->Opt2);
-    dialogs.answers << "100"
-                    << "200"
-                    << "300";
-    click(window->CmdAdd);
-    click(window->CmdAdd);
+    queueZonesAndAddTwo(*window, dialogs);
     EXPECT_TRUE(window->CmdDl->isEnabled());
     EXPECT_EQ(lines(window->List2), (QStringList{"Зона 1 - 100 Вт", "Зона 2 - 200 Вт"}));
     ASSERT_EQ(dialogs.inputs.size(), 2);
@@ -232,11 +238,7 @@ TEST_F(PowerRules, LoweringTheZoneCountKeepsTheListedZones)
     click(window->Check1);
     click(window->VSKZ, Arrow::Up);
     click(window->Opt2);
-    dialogs.answers << "100"
-                    << "200"
-                    << "300";
-    click(window->CmdAdd);
-    click(window->CmdAdd);
+    queueZonesAndAddTwo(*window, dialogs);
     click(window->CmdAdd);
     ASSERT_EQ(window->List2->count(), 3);
 
@@ -263,11 +265,7 @@ TEST_F(PowerRules, ClearingTheZonesRestartsTheNumbering)
 {
     click(window->Check1);
     click(window->Opt2);
-    dialogs.answers << "100"
-                    << "200"
-                    << "300";
-    click(window->CmdAdd);
-    click(window->CmdAdd);
+    queueZonesAndAddTwo(*window, dialogs);
     leaveResults();
 
     click(window->CmdDl);

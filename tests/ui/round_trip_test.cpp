@@ -161,6 +161,16 @@ void choose(QComboBox *combo, const QString &item)
     emit combo->activated(row);
 }
 
+// Adds a unit to its list: the pick, the count on the row's spinner when the row has one, a click on
+// the row's add button.
+void add(QComboBox *combo, Spinner *count, QPushButton *button, const Addition &addition)
+{
+    choose(combo, addition.name);
+    if (count)
+        count->setValue(addition.count);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
 void enter(OpenWindow &w, const RequirementSet &s)
 {
     MainWindow &m = *w.window;
@@ -213,23 +223,16 @@ void enter(OpenWindow &w, const RequirementSet &s)
     for (const Addition &a : s.additions) {
         switch (a.row) {
         case Row::Microphones:
-            choose(m.CmbMC, a.name);
-            m.VSMC->setValue(a.count);
-            QTest::mouseClick(m.CmdMC, Qt::LeftButton);
+            add(m.CmbMC, m.VSMC, m.CmdMC, a);
             break;
         case Row::AlarmBlocks:
-            choose(m.CmbAL, a.name);
-            QTest::mouseClick(m.CmdAL, Qt::LeftButton);
+            add(m.CmbAL, nullptr, m.CmdAL, a);
             break;
         case Row::MusicSources:
-            choose(m.CmbMZ, a.name);
-            m.VSMZ->setValue(a.count);
-            QTest::mouseClick(m.CmdMZ, Qt::LeftButton);
+            add(m.CmbMZ, m.VSMZ, m.CmdMZ, a);
             break;
         case Row::Consoles:
-            choose(m.CmbRM, a.name);
-            m.VSRM->setValue(a.count);
-            QTest::mouseClick(m.CmdRM, Qt::LeftButton);
+            add(m.CmbRM, m.VSRM, m.CmdRM, a);
             break;
         }
     }

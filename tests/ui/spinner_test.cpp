@@ -1,8 +1,8 @@
+#include "spinner_arrows.h"
 #include "ui/spinner.h"
 
 #include <QSignalSpy>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,17 +24,7 @@ protected:
 
     QPoint arrow(QStyle::SubControl which) const
     {
-        QStyleOptionSlider option;
-        option.initFrom(spinner);
-        option.subControls = QStyle::SC_All;
-        option.orientation = Qt::Vertical;
-        option.minimum = spinner->minimum();
-        option.maximum = spinner->maximum();
-        option.sliderPosition = spinner->sliderPosition();
-        option.sliderValue = spinner->value();
-        option.singleStep = spinner->singleStep();
-        option.pageStep = spinner->pageStep();
-        const QRect rect = spinner->style()->subControlRect(QStyle::CC_ScrollBar, &option, which, spinner);
+        const QRect rect = spinnerArrowRect(spinner, which);
         EXPECT_FALSE(rect.isEmpty());
         return rect.center();
     }

@@ -3,7 +3,9 @@
 #include "app/shared_state.h"
 #include "app/startup.h"
 #include "catalogue/text_file.h"
+#include "data_folder.h"
 #include "scripted_dialogs.h"
+#include "spinner_arrows.h"
 #include "ui/main_window.h"
 #include "ui/spinner.h"
 
@@ -22,7 +24,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -69,22 +70,20 @@ inline QStringList testCatalogueLines()
     return lines;
 }
 
-class WindowTest : public ::testing::Test
+// A main window started by start-up in a temporary working directory, with its shared state and
+// scripted dialogs; the default locale is put back afterwards.
+class StartedMainWindow : public ::testing::Test
 {
-protected:
-    void SetUp() override
+public:
+    void TearDown() override
     {
-        QLocale::setDefault(QLocale::c());
-        ASSERT_TRUE(m_dir.isValid());
-        const QString base = m_dir.path() + QStringLiteral("/Base");
-        ASSERT_TRUE(QDir().mkpath(base));
-        QFile catalogue(base + QStringLiteral("/Base-Date"));
-        ASSERT_TRUE(catalogue.open(QIODevice::WriteOnly));
-        catalogue.write(encodeLines(testCatalogueLines()));
-        catalogue.close();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Sxemm"),
-                                base + QStringLiteral("/Sxemm")));
+        window.reset();
+        QLocale::setDefault(m_savedLocale);
+    }
 
+    // Starts the program in the working directory, which the caller has filled, and shows the window.
+    void startAndShow()
+    {
         window = startUp(state, dialogs, m_dir.path(), QLocale());
         ASSERT_TRUE(window) << dialogs.messages.join(u'|').toStdString();
         ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(u'|').toStdString();
@@ -92,10 +91,29 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    void TearDown() override
+    bool workingDirIsValid() const { return m_dir.isValid(); }
+    QString workingDir() const { return m_dir.path(); }
+
+    SharedState state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+
+private:
+    QLocale m_savedLocale;
+    QTemporaryDir m_dir;
+};
+
+class WindowTest : public StartedMainWindow
+{
+protected:
+    void SetUp() override
     {
-        window.reset();
-        QLocale::setDefault(m_savedLocale);
+        QLocale::setDefault(QLocale::c());
+        ASSERT_TRUE(workingDirIsValid());
+        ASSERT_TRUE(writeBaseFile(workingDir(), QStringLiteral("Base-Date"), testCatalogueLines()));
+        ASSERT_TRUE(copyBaseFile(workingDir(), QStringLiteral("Sxemm"),
+                                 QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Sxemm")));
+        startAndShow();
     }
 
     // Leaves results behind as a finished calculation would, so a reset shows.
@@ -121,14 +139,6 @@ protected:
                state.selectorCount == 4 && state.ampGroupCount == 3 && state.ampPowerFound &&
                state.calculationDone;
     }
-
-    SharedState state;
-    ScriptedDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-
-private:
-    QLocale m_savedLocale;
-    QTemporaryDir m_dir;
 };
 
 // Texts of a list, top to bottom.
@@ -169,23 +179,8 @@ enum class Arrow { Up, Down };
 // Clicks the spinner's upper or lower arrow button.
 inline void click(Spinner *spinner, Arrow arrow, int times = 1)
 {
-    QStyleOptionSlider option;
-    option.initFrom(spinner);
-    option.subControls = QStyle::SC_None;
-    option.activeSubControls = QStyle::SC_None;
-    option.orientation = spinner->orientation();
-    option.minimum = spinner->minimum();
-    option.maximum = spinner->maximum();
-    option.sliderPosition = spinner->sliderPosition();
-    option.sliderValue = spinner->value();
-    option.singleStep = spinner->singleStep();
-    option.pageStep = spinner->pageStep();
-    option.upsideDown = spinner->invertedAppearance();
-    QStyle *style = spinner->style();
-    const QRect sub =
-        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, spinner);
-    const QRect add =
-        style->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, spinner);
+    const QRect sub = spinnerArrowRect(spinner, QStyle::SC_ScrollBarSubLine);
+    const QRect add = spinnerArrowRect(spinner, QStyle::SC_ScrollBarAddLine);
     const QRect upper = sub.top() < add.top() ? sub : add;
     const QRect lower = sub.top() < add.top() ? add : sub;
     for (int n = 0; n < times; ++n)
