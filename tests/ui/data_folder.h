@@ -24,6 +24,20 @@ inline bool writeBaseFile(const QString &folder, const QString &name, const QStr
     return file.write(bytes) == bytes.size();
 }
 
+// Pads catalogue lines to what the catalogue reader accepts: model lines made from filler, its %1 a
+// running number from first, until 29 lines are model lines, then section headings up to 59 lines.
+inline QStringList padCatalogue(QStringList lines, const QString &filler, int first)
+{
+    int models = 0;
+    for (const QString &line : lines)
+        models += line.startsWith(u'K') ? 1 : 0;
+    for (int n = first; models < 29; ++n, ++models)
+        lines.append(filler.arg(n));
+    for (int n = 1; lines.size() < 59; ++n)
+        lines.append(QStringLiteral("Раздел %1").arg(n));
+    return lines;
+}
+
 // Copies a ready data file to <folder>/Base/<name>, making Base when it is missing.
 inline bool copyBaseFile(const QString &folder, const QString &name, const QString &from)
 {
@@ -51,7 +65,7 @@ inline const QStringList ReserveUnits = {QStringLiteral("K-51 Блок резе�
 // 59 lines, a model line first and 29 model lines, the picker items of different kinds interleaved.
 inline QStringList catalogueLines()
 {
-    QStringList lines = {
+    const QStringList lines = {
         MusicSources[0] + QStringLiteral("#30%2&MZ"),    Microphones[0] + QStringLiteral("#2%0&MC"),
         ReserveUnits[0] + QStringLiteral("#60%3&BR"),    AlarmBlocks[0] + QStringLiteral("#20%1&AL"),
         Microphones[1] + QStringLiteral("#3%0&MC"),      MusicSources[1] + QStringLiteral("#15%1&MZ"),
@@ -59,14 +73,7 @@ inline QStringList catalogueLines()
         MusicSources[2] + QStringLiteral("#25%2&MZ"),    AlarmBlocks[1] + QStringLiteral("#0%0&AL"),
         QStringLiteral("K-60 Адаптер консолей#12%1&AS"),
     };
-    int models = 0;
-    for (const QString &line : lines)
-        models += line.startsWith(u'K') ? 1 : 0;
-    for (int n = 0; models < 29; ++n, ++models)
-        lines.append(QStringLiteral("K-7%1 Изделие#1%1&").arg(n));
-    for (int n = 1; lines.size() < 59; ++n)
-        lines.append(QStringLiteral("Раздел %1").arg(n));
-    return lines;
+    return padCatalogue(lines, QStringLiteral("K-7%1 Изделие#1%1&"), 0);
 }
 
 inline const QStringList SchemeLines = {QStringLiteral("СХЕМА 1.1.*K-3205 SOFT"),

@@ -52,7 +52,7 @@ inline const QString BigReserveUnit = QStringLiteral("K-501 Блок резер�
 // 59 lines, a model line first, 29 model lines: what the catalogue reader accepts.
 inline QStringList testCatalogueLines()
 {
-    QStringList lines = {
+    const QStringList lines = {
         unit::DeskMicrophone + QStringLiteral("#3%0&MC"), unit::HandMicrophone + QStringLiteral("#2%0&MC"),
         unit::MessageBlock + QStringLiteral("#20%1&AL"),  unit::SoftwareAL + QStringLiteral("#0%0&AL"),
         unit::Tuner + QStringLiteral("#15%1&MZ"),         unit::Player + QStringLiteral("#25%2&MZ"),
@@ -60,14 +60,7 @@ inline QStringList testCatalogueLines()
         unit::Console + QStringLiteral("#10%1&RM"),       unit::ConsoleAdapter + QStringLiteral("#12%1&AS"),
         unit::ReserveUnit + QStringLiteral("#40%2&BR"),   unit::BigReserveUnit + QStringLiteral("#60%3&BR"),
     };
-    int models = 0;
-    for (const QString &line : lines)
-        models += line.startsWith(u'K') ? 1 : 0;
-    for (int n = 10; models < 29; ++n, ++models)
-        lines.append(QStringLiteral("K-9%1 Изделие#1%1&").arg(n));
-    for (int n = 1; lines.size() < 59; ++n)
-        lines.append(QStringLiteral("Раздел %1").arg(n));
-    return lines;
+    return padCatalogue(lines, QStringLiteral("K-9%1 Изделие#1%1&"), 10);
 }
 
 // A main window started by start-up in a temporary working directory, with its shared state and
