@@ -19,4 +19,12 @@ bool registerTahoma()
     return available;
 }
 
+QFont tahoma(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace orvika

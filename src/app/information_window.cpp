@@ -1,5 +1,6 @@
 #include "app/information_window.h"
 
+#include "app/fonts.h"
 #include "ui/twips.h"
 
 #include <QLabel>
@@ -25,12 +26,8 @@ InformationWindow::InformationWindow(std::optional<int> blockCount, std::optiona
     const Twips twips(logicalDpiX(), logicalDpiY());
     setFixedSize(twips.x(4095), twips.y(2895));
 
-    QFont heading(QStringLiteral("Tahoma"));
-    heading.setPointSizeF(11.25);
-    heading.setBold(true);
-    QFont figure(QStringLiteral("Tahoma"));
-    figure.setPointSizeF(12);
-    figure.setBold(true);
+    const QFont heading = tahoma(11.25, true);
+    const QFont figure = tahoma(12, true);
 
     const struct
     {

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/scheme_library.h"
+#include "catalogue/text_file.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
@@ -14,8 +15,7 @@ std::unique_ptr<MainWindow> startUp(SharedState &state, Dialogs &dialogs, const 
 
     const CatalogueFile file = loadCatalogue(appDir);
     if (file.errorCode)
-        dialogs.message(nullptr, QStringLiteral("Ошибка открытия файла Base-Date ") +
-                                     QString::number(*file.errorCode));
+        dialogs.message(nullptr, openFailureMessage(QStringLiteral("Base-Date"), *file.errorCode));
     state.blockCount = file.blockCount;
 
     // A catalogue that was read only in part is not trusted either, even if its lines add up.
@@ -28,8 +28,7 @@ std::unique_ptr<MainWindow> startUp(SharedState &state, Dialogs &dialogs, const 
 
     state.schemes = loadSchemeLibrary(appDir);
     if (state.schemes.errorCode)
-        dialogs.message(nullptr, QStringLiteral("Ошибка открытия файла Sxemm ") +
-                                     QString::number(*state.schemes.errorCode));
+        dialogs.message(nullptr, openFailureMessage(QStringLiteral("Sxemm"), *state.schemes.errorCode));
 
     state.zoneListCount = 0;
     state.zoneCount = 1;

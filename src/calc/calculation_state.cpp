@@ -2,8 +2,6 @@
 
 #include "catalogue/account_unit.h"
 
-#include <limits>
-
 namespace orvika {
 
 void CalculationState::warn(const QString &text)
@@ -54,13 +52,6 @@ bool requireEntry(CalculationState &state, const QString &name, const QString &c
         return true;
     state.stopOnDatabaseError(code);
     return false;
-}
-
-std::optional<std::int32_t> narrowed(std::int64_t value)
-{
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
 }
 
 } // namespace orvika

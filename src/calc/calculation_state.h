@@ -2,6 +2,7 @@
 
 #include "calc/proposal.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/numbers.h"
 
 #include <QList>
 #include <QString>
@@ -11,9 +12,6 @@
 
 // The working values of one calculation, from the copied sources to the last auxiliary rule.
 namespace orvika {
-
-// A message of several lines separates them with line feed followed by carriage return.
-inline const QString MessageLineBreak = QStringLiteral("\n\r");
 
 struct CalculationState
 {
@@ -70,8 +68,5 @@ bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const
 // False, with the calculation stopped, when the catalogue has no record of a single-entry category
 // (its name would match every catalogue line in the accounting). code names the category.
 bool requireEntry(CalculationState &state, const QString &name, const QString &code);
-
-// A wide intermediate narrowed back to the 32-bit working range; empty when it does not fit.
-std::optional<std::int32_t> narrowed(std::int64_t value);
 
 } // namespace orvika

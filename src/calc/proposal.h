@@ -9,6 +9,9 @@
 
 namespace orvika {
 
+// The line break inside a message of two or more lines: line feed, then carriage return.
+inline const QString MessageLineBreak = QStringLiteral("\n\r");
+
 // One message of a calculation, shown in order. A stop ends the calculation after it is shown.
 struct CalcMessage
 {

@@ -3,18 +3,8 @@
 #include "catalogue/numbers.h"
 
 #include <QStringMatcher>
-#include <limits>
 
 namespace orvika {
-namespace {
-
-bool fits(std::int64_t value)
-{
-    return value >= std::numeric_limits<std::int32_t>::min() &&
-           value <= std::numeric_limits<std::int32_t>::max();
-}
-
-} // namespace
 
 bool accountUnit(const Catalogue &catalogue, const QString &name, std::int32_t quantity, Totals &totals)
 {
@@ -41,13 +31,13 @@ bool accountUnit(const Catalogue &catalogue, const QString &name, std::int32_t q
             return false;
         power += *addedPower;
         height += *addedHeight;
-        if (!fits(power) || !fits(height))
+        if (!narrowed(power) || !narrowed(height))
             return false;
     }
-    if (!fits(blocks))
+    const auto newBlocks = narrowed(blocks);
+    if (!newBlocks)
         return false;
-    totals = {static_cast<std::int32_t>(blocks), static_cast<std::int32_t>(power),
-              static_cast<std::int32_t>(height)};
+    totals = {*newBlocks, *narrowed(power), *narrowed(height)};
     return true;
 }
 

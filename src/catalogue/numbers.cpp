@@ -218,6 +218,13 @@ std::optional<double> plainDigits(QStringView text)
 
 } // namespace
 
+std::optional<std::int32_t> narrowed(std::int64_t value)
+{
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
 std::optional<double> localeNumber(QStringView text, const QLocale &locale)
 {
     const QStringView trimmed = text.trimmed();

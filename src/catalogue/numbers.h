@@ -20,6 +20,9 @@ double leadingNumber(QStringView text);
 std::optional<std::int32_t> toInt32(double value);
 std::optional<std::int16_t> toInt16(double value);
 
+// A wide intermediate narrowed back to the 32-bit working range; empty when it does not fit.
+std::optional<std::int32_t> narrowed(std::int64_t value);
+
 // True when the whole text, blanks allowed around it, is a number in the locale's notation
 // (sign, decimal and group separators, exponent). The value, when it is one.
 std::optional<double> localeNumber(QStringView text, const QLocale &locale);

@@ -41,6 +41,11 @@ int codeForMissing(const QString &path)
 
 } // namespace
 
+QString openFailureMessage(const QString &fileName, int errorCode)
+{
+    return QStringLiteral("Ошибка открытия файла ") + fileName + u' ' + QString::number(errorCode);
+}
+
 QStringList decodeLines(const QByteArray &bytes)
 {
     QStringDecoder decoder(CodePage);

@@ -17,6 +17,9 @@ enum FileErrorCode : int {
     DeviceIOError = 57,
 };
 
+// "Ошибка открытия файла " + the file's name + the failure code, as the user is told of it.
+QString openFailureMessage(const QString &fileName, int errorCode);
+
 struct TextReadResult
 {
     QStringList lines;            // every line read, in file order

@@ -1,6 +1,7 @@
 #include "calc/calculation.h"
 #include "catalogue/text_file.h"
 #include "report/report_writer.h"
+#include "ui/check_box.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
@@ -35,14 +36,14 @@ void MainWindow::connectCalculationRules()
 Requirements MainWindow::gatherRequirements() const
 {
     Requirements r;
-    r.semiAutomatic = Check4->isChecked();
-    r.automatic = Check3->isChecked();
-    r.music = Check5->isChecked();
-    r.remoteConsole = Check6->isChecked();
+    r.semiAutomatic = ticked(Check4);
+    r.automatic = ticked(Check3);
+    r.music = ticked(Check5);
+    r.remoteConsole = ticked(Check6);
 
-    r.multiZone = Check1->isChecked();
+    r.multiZone = ticked(Check1);
     r.zoneCount = m_state.zoneCount;
-    r.multiChannel = Check2->isChecked();
+    r.multiChannel = ticked(Check2);
     r.channelCount = m_state.channelCount;
 
     r.powerMode = Opt1->isChecked()   ? PowerMode::Total
@@ -51,19 +52,19 @@ Requirements MainWindow::gatherRequirements() const
     r.totalPowerText = TxtP->text();
     r.zoneLines = itemsOf(List2);
     r.zoneListCount = m_state.zoneListCount;
-    r.powerReserve = ChkZP->isChecked();
+    r.powerReserve = ticked(ChkZP);
     r.reservePercentText = LblZP->text();
 
     r.lineControl = OptR->isChecked()   ? LineControl::Manual
                     : OptA->isChecked() ? LineControl::Automatic
                                         : LineControl::None;
-    r.amplifierReserve = ChkBR->isChecked();
+    r.amplifierReserve = ticked(ChkBR);
     r.reserveUnitText = CmbBR->currentText();
-    r.attenuatorControl = ChkAtt->isChecked();
-    r.fans = ChkBL->isChecked();
-    r.automaticPowerOn = ChkPD->isChecked();
-    r.powerSupplyReserve = ChkRP->isChecked();
-    r.cabinet = ChkRU->isChecked();
+    r.attenuatorControl = ticked(ChkAtt);
+    r.fans = ticked(ChkBL);
+    r.automaticPowerOn = ticked(ChkPD);
+    r.powerSupplyReserve = ticked(ChkRP);
+    r.cabinet = ticked(ChkRU);
 
     r.sourceLines = itemsOf(List1);
     r.micCount = m_state.micCount;

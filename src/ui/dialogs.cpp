@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include "calc/proposal.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -8,7 +10,7 @@ namespace orvika {
 QString displayText(const QString &text)
 {
     QString shown = text;
-    shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    shown.replace(MessageLineBreak, QStringLiteral("\n"));
     return shown;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/load_window.h"
 
+#include "app/fonts.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/report_loader.h"
@@ -20,9 +21,7 @@ LoadWindow::LoadWindow(MainWindow &mainWindow, QWidget *parent) : QDialog(parent
     const Twips twips(logicalDpiX(), logicalDpiY());
     setFixedSize(twips.x(3975), twips.y(4800));
 
-    QFont captionFont(QStringLiteral("Tahoma"));
-    captionFont.setPointSizeF(9.75);
-    captionFont.setBold(true);
+    const QFont captionFont = tahoma(9.75, true);
 
     Label1 = new QLabel(QStringLiteral("Выберите спецификацию из списка"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

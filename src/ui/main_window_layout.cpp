@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "ui/main_window.h"
 #include "ui/spinner.h"
 #include "ui/twips.h"
@@ -25,14 +26,6 @@ namespace {
 // Client area of the main window.
 constexpr int ClientWidth = 12810;
 constexpr int ClientHeight = 7755;
-
-QFont tahoma(qreal pointSize, bool bold)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 QFont captionFont()
 {

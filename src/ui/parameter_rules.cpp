@@ -1,3 +1,4 @@
+#include "ui/check_box.h"
 #include "ui/main_window.h"
 #include "ui/spinner.h"
 
@@ -9,15 +10,6 @@
 // Frame1 (zones, channels), Frame4 (options), the power reserve and Frame5 (line control). Every
 // change of a requirement drops the results of the last calculation.
 namespace orvika {
-namespace {
-
-// Only a box that is fully checked counts as ticked.
-bool ticked(const QCheckBox *box)
-{
-    return box->checkState() == Qt::Checked;
-}
-
-} // namespace
 
 void MainWindow::connectParameterRules()
 {

@@ -1,3 +1,4 @@
+#include "calc/proposal.h"
 #include "catalogue/numbers.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -93,7 +94,7 @@ void MainWindow::addZone()
     }
     // The prompt names 1000 W; the limit applied is 1500 W.
     const QString prompt = QStringLiteral("Введите мощность зоны ") +
-                           QString::number(m_state.zoneListCount + 1) + QStringLiteral("\n\r") +
+                           QString::number(m_state.zoneListCount + 1) + MessageLineBreak +
                            QStringLiteral("Мощность зоны не должна превышать 1000Вт.");
     const QString answer =
         m_dialogs.input(this, ZoneDialogTitle, prompt, QString(), frameGeometry().topLeft());

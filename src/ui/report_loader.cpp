@@ -1,5 +1,6 @@
 #include "ui/report_loader.h"
 
+#include "catalogue/software_entry.h"
 #include "catalogue/text_file.h"
 #include "report/report_parser.h"
 #include "ui/dialogs.h"
@@ -27,15 +28,9 @@ void resetForLoad(MainWindow &w)
         box->setChecked(false);
     w.VSZP->setValue(5);
     w.state().zoneListCount = 0;
-    w.ОчистСпиВх();
-    w.List1->clear();
+    w.ОчистСпиВх(); // empties List1 too
     w.List2->clear();
     w.List3->clear();
-}
-
-bool isSoftware(const QString &name)
-{
-    return name.startsWith(QStringLiteral("ZEP"), Qt::CaseSensitive);
 }
 
 int countItems(const QComboBox *picker, const QString &name)
@@ -57,7 +52,7 @@ void registerSource(MainWindow &w, const LoadAction &action)
     for (int i = countItems(w.CmbMZ, action.name); i > 0; --i) {
         // Control software listed in both rows is registered once: a second registration would only
         // be refused with the "already chosen" message.
-        if (isSoftware(action.name) && w.state().softwareAdded)
+        if (isSoftwareEntry(action.name) && w.state().softwareAdded)
             break;
         w.ДобМузБл(action.name, action.quantity);
     }
@@ -110,8 +105,7 @@ void loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
     const QString name = info.fileName();
     // A folder, a pipe or a device under a report's name would block or fail the reading.
     if (info.exists() && !info.isFile()) {
-        window.dialogs().message(parent, QStringLiteral("Ошибка открытия файла ") + name + u' ' +
-                                             QString::number(PathFileAccessError));
+        window.dialogs().message(parent, openFailureMessage(name, PathFileAccessError));
         return;
     }
     if (info.size() > LargestLoadableReport) {
@@ -121,8 +115,7 @@ void loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
     }
     const TextReadResult file = readTextFile(path);
     if (file.errorCode) {
-        window.dialogs().message(parent, QStringLiteral("Ошибка открытия файла ") + name + u' ' +
-                                             QString::number(*file.errorCode));
+        window.dialogs().message(parent, openFailureMessage(name, *file.errorCode));
         return;
     }
     // A fresh parser: no source section left open by an earlier, cut-off report.

@@ -1,5 +1,8 @@
+#include "calc/proposal.h"
 #include "catalogue/account_unit.h"
 #include "catalogue/numbers.h"
+#include "catalogue/software_entry.h"
+#include "ui/check_box.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/spinner.h"
@@ -15,32 +18,15 @@
 namespace orvika {
 namespace {
 
-const QString SoftwareChosenAgain = QStringLiteral("ПО уже выбрано.") + QStringLiteral("\n\r") +
+const QString SoftwareChosenAgain = QStringLiteral("ПО уже выбрано.") + MessageLineBreak +
                                     QStringLiteral("Если Вы хотите поменять версию ПО, то очистите список "
                                                    "звуковых источников.");
 const QString SoftwareAddedAgain = QStringLiteral("ПО уже выбрано.") +
                                    QStringLiteral("Если Вы хотите поменять версию ПО, то очистите список "
                                                   "звуковых источников.");
-const QString ConsolesChosenAgain = QStringLiteral("Консоли уже добавлены.") + QStringLiteral("\n\r") +
+const QString ConsolesChosenAgain = QStringLiteral("Консоли уже добавлены.") + MessageLineBreak +
                                     QStringLiteral("Если Вы хотите изменить число консолей, то очистите "
                                                    "список звуковых источников.");
-
-bool ticked(const QCheckBox *box)
-{
-    return box->checkState() == Qt::Checked;
-}
-
-// The control software: its name starts with "ZEP", in capitals.
-bool isSoftware(const QString &name)
-{
-    return name.startsWith(QStringLiteral("ZEP"), Qt::CaseSensitive);
-}
-
-// The zone capacity of the control software, written as the 5th and 6th characters of its name.
-std::int32_t softwareNumber(const QString &name)
-{
-    return toInt32(leadingNumber(QStringView(name).mid(4, 2))).value_or(0);
-}
 
 // The count of a row is the number its label shows.
 std::int32_t labelCount(const QLabel *label)
@@ -110,7 +96,7 @@ void MainWindow::connectSourceRules()
 
 void MainWindow::chooseAlarmBlock()
 {
-    if (isSoftware(CmbAL->currentText()) && m_state.softwareAdded) {
+    if (isSoftwareEntry(CmbAL->currentText()) && m_state.softwareAdded) {
         m_dialogs.message(this, SoftwareChosenAgain);
         return;
     }
@@ -121,7 +107,7 @@ void MainWindow::chooseAlarmBlock()
 
 void MainWindow::chooseMusicSource()
 {
-    if (isSoftware(CmbMZ->currentText()) && m_state.softwareAdded) {
+    if (isSoftwareEntry(CmbMZ->currentText()) && m_state.softwareAdded) {
         m_dialogs.message(this, SoftwareChosenAgain);
         return;
     }
@@ -177,7 +163,7 @@ bool MainWindow::accountSource(const QString &name, std::int32_t count)
 // last addition has zeroed them, and the sources chosen before it must still count.
 void MainWindow::ДобАварБл(const QString &name, std::int32_t count)
 {
-    const bool software = isSoftware(name);
+    const bool software = isSoftwareEntry(name);
     m_state.workingTotals = m_state.selectionTotals;
     if (!software && !accountSource(name, count))
         return;
@@ -185,7 +171,7 @@ void MainWindow::ДобАварБл(const QString &name, std::int32_t count)
     m_state.alarmBlockAdded = true;
     if (software) {
         m_state.softwareAdded = true;
-        m_state.softwareNumber = softwareNumber(name);
+        m_state.softwareNumber = softwareZoneCapacity(name);
     }
     m_state.selectionTotals = m_state.workingTotals;
     m_state.alarmBlockCount = addCount(m_state.alarmBlockCount, count);
@@ -193,7 +179,7 @@ void MainWindow::ДобАварБл(const QString &name, std::int32_t count)
 
 void MainWindow::ДобМузБл(const QString &name, std::int32_t count)
 {
-    const bool software = isSoftware(name);
+    const bool software = isSoftwareEntry(name);
     if (software && m_state.softwareAdded) {
         m_dialogs.message(this, SoftwareAddedAgain);
         return;
@@ -201,7 +187,7 @@ void MainWindow::ДобМузБл(const QString &name, std::int32_t count)
     m_state.workingTotals = m_state.selectionTotals;
     if (software) {
         m_state.softwareAdded = true;
-        m_state.softwareNumber = softwareNumber(name);
+        m_state.softwareNumber = softwareZoneCapacity(name);
     } else if (!accountSource(name, count)) {
         return;
     }
