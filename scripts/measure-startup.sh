@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Measures the program's start-up, from process start to its main window shown, against a bare
-# Qt Widgets application with one empty main window. Both run offscreen and end right after the
-# first show. After a few warm-up starts each is started N times (default 40), alternating which
+# Measures the program's start-up, from process start to its main window shown and painted,
+# against a bare Qt Widgets application with one empty main window. Both run offscreen and end
+# right after the first paint of their window. After a few warm-up starts each is started N times (default 40), alternating which
 # goes first, and the medians of the wall-clock times and of the CPU times (user + system) are
 # compared. With --instructions, both are also counted once under callgrind (slow).
 #

@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
+
+#ifdef ORVIKA_QUIT_ON_FIRST_SHOW
+#include "quit_on_first_paint.h"
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -21,10 +24,10 @@ int main(int argc, char *argv[])
         orvika::startUp(state, dialogs, QDir::currentPath(), QLocale::system());
     if (!window)
         return 1;
-    window->show();
 #ifdef ORVIKA_QUIT_ON_FIRST_SHOW
     // Only in the start-up measurement build.
-    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    new QuitOnFirstPaint(window.get());
 #endif
+    window->show();
     return app.exec();
 }

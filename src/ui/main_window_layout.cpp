@@ -18,6 +18,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace orvika {
 
@@ -213,41 +214,71 @@ private:
 
     // A caption that comes out wider than its place (a substitute for Tahoma is wider, and even
     // Tahoma's metrics differ a little between versions) is drawn narrower rather than cut or let
-    // run into its neighbour: the font keeps its height and is condensed just enough.
+    // run into its neighbour: the font keeps its height and is condensed just enough. The first
+    // stretch tried is the one the measured width asks for.
     template <typename Widget> Widget *fitted(Widget *widget)
     {
         widget->ensurePolished();
-        for (int stretch = 100; stretch > 50 && !fits(widget); stretch -= 2) {
-            QFont font = widget->font();
-            font.setStretch(stretch - 2);
-            widget->setFont(font);
-        }
+        const int needed = neededWidth(widget);
+        if (needed <= widget->width())
+            return widget;
+        const int chrome = chromeWidth(widget);
+        const int stretch = 100 * (widget->width() - chrome) / std::max(1, needed - chrome);
+        condense(widget, stretch, [widget] { return neededWidth(widget) <= widget->width(); });
         return widget;
     }
 
-    static bool fits(const QWidget *widget)
+    static int neededWidth(const QPushButton *button)
     {
         // A push button's size hint keeps a minimum width; only its caption matters here.
-        if (auto *button = qobject_cast<const QPushButton *>(widget))
-            return button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width();
-        return widget->sizeHint().width() <= widget->width();
+        return button->fontMetrics().horizontalAdvance(button->text()) + chromeWidth(button);
+    }
+    static int neededWidth(const QWidget *widget) { return widget->sizeHint().width(); }
+
+    // What a control needs beside its caption's text: a push button's margins, a check box's or
+    // option button's indicator with its spacing.
+    static int chromeWidth(const QPushButton *) { return 8; }
+    static int chromeWidth(const QLabel *) { return 0; }
+    static int chromeWidth(const QCheckBox *box) { return indicatorWidth(box, QStyle::CT_CheckBox); }
+    static int chromeWidth(const QRadioButton *button)
+    {
+        return indicatorWidth(button, QStyle::CT_RadioButton);
+    }
+    static int indicatorWidth(const QAbstractButton *button, QStyle::ContentsType type)
+    {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text(); // the style adds the caption's margins only for a caption
+        return button->style()->sizeFromContents(type, &option, QSize(0, 0), button).width();
     }
 
     // The same for captions broken over two lines: they must not need a third one.
     template <typename Widget> Widget *fittedOnTwoLines(Widget *widget, int textWidth)
     {
-        auto needsMore = [&] {
+        auto fits = [&] {
             const QFontMetrics metrics = widget->fontMetrics();
             const QRect needed =
                 metrics.boundingRect(QRect(0, 0, textWidth, 1000), Qt::TextWordWrap, widget->text());
-            return needed.width() > textWidth || needed.height() > widget->height();
+            return needed.width() <= textWidth && needed.height() <= widget->height();
         };
-        for (int stretch = 100; stretch > 50 && needsMore(); stretch -= 2) {
-            QFont font = widget->font();
-            font.setStretch(stretch - 2);
-            widget->setFont(font);
-        }
+        if (!fits())
+            condense(widget, 100, fits);
         return widget;
+    }
+
+    // Condenses the widget's font until fits() holds, from the given stretch down. The stretches
+    // are multiples of four, so that the condensed captions share a few fonts instead of loading
+    // one each.
+    template <typename Fits> static void condense(QWidget *widget, int stretch, Fits fits)
+    {
+        constexpr int Step = 4;
+        QFont font = widget->font();
+        for (stretch = std::min(stretch, 100 - 1) / Step * Step; stretch > 50; stretch -= Step) {
+            font.setStretch(stretch);
+            widget->setFont(font);
+            if (fits())
+                return;
+        }
     }
 
     QWidget *m_container;
