@@ -137,7 +137,7 @@ public:
     {
         if (holdsTwoLines(height)) {
             auto *button = place(new WrappingButton(caption, m_container), name, left, top, width, height);
-            return fittedOnTwoLines(button, button->width() - 8);
+            return fittedOnTwoLines(button, button->width() - chromeWidth(button));
         }
         return fitted(place(new QPushButton(caption, m_container), name, left, top, width, height));
     }
