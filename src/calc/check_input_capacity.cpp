@@ -20,6 +20,9 @@ std::optional<QStringView> takeBefore(QStringView &rest, QStringView separator)
 
 std::optional<InputDescriptor> parseInputDescriptor(const QString &descriptor)
 {
+    // A unit line without "*" declares no inputs at all.
+    if (descriptor.isEmpty())
+        return InputDescriptor{};
     QStringView rest(descriptor);
     const auto a = takeBefore(rest, u"|");
     const auto b = a ? takeBefore(rest, u"+") : std::nullopt;

@@ -21,7 +21,8 @@ struct InputDescriptor
     friend bool operator==(const InputDescriptor &, const InputDescriptor &) = default;
 };
 
-// Empty when a separator is missing or a piece does not fit 32 bits.
+// All five numbers 0 for an empty descriptor; no result when a separator is missing or a piece does
+// not fit 32 bits.
 std::optional<InputDescriptor> parseInputDescriptor(const QString &descriptor);
 
 enum class InputCheck {

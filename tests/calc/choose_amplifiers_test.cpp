@@ -68,6 +68,28 @@ TEST(ChooseAmplifiers, RemembersBothLinesForTheRedundancyRule)
     EXPECT_EQ(state.ampQty2, 4);
 }
 
+// An amplifier whose line has no "*" is chosen by its power and serves no input; a unit that is both
+// an amplifier and a preamplifier then serves the message block as the preamplifier.
+TEST(ChooseAmplifiers, AmplifierWithoutDescriptorLeavesTheInputsToAPreamplifier)
+{
+    Catalogue catalogue = emptyCatalogue();
+    const QString plain = QStringLiteral("K-4003 Усилитель (30)");
+    const QString mixer = QStringLiteral("K-4006 Усилитель-микшер (60)");
+    addAmplifier(catalogue, plain, 30, QString(), 60, 1);
+    addAmplifier(catalogue, mixer, 60, QStringLiteral("2|4+2/4//2"), 90, 1);
+    catalogue.preamps.append({mixer, QStringLiteral("2|4+2/4//2")});
+    CalculationState state = stateFor(25);
+    state.requiredInputs = 1; // one message block
+
+    chooseAmplifiers(catalogue, state);
+
+    EXPECT_FALSE(state.stopped);
+    EXPECT_TRUE(state.ampInputsFound);
+    EXPECT_EQ(state.lines, (QStringList{plain + " - 1 шт.", mixer + " - 1 шт."}));
+    EXPECT_EQ(state.preampCount, 1);
+    EXPECT_EQ(state.ampGroupCount, 2);
+}
+
 TEST(ChooseAmplifiers, AccountsTheAmplifierLines)
 {
     Catalogue catalogue = emptyCatalogue();
