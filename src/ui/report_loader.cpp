@@ -47,15 +47,26 @@ void registerSource(MainWindow &w, const LoadAction &action)
     w.List1->addItem(action.text);
     for (int i = countItems(w.CmbMC, action.name); i > 0; --i)
         w.state().micCount += action.quantity;
-    for (int i = countItems(w.CmbAL, action.name); i > 0; --i)
-        w.ДобАварБл(action.name, action.quantity);
-    for (int i = countItems(w.CmbMZ, action.name); i > 0; --i) {
-        // Control software listed in both rows is registered once: a second registration would only
-        // be refused with the "already chosen" message.
-        if (isSoftwareEntry(action.name) && w.state().softwareAdded)
-            break;
+
+    const bool software = isSoftwareEntry(action.name);
+    const int alarmEntries = countItems(w.CmbAL, action.name);
+    const int musicEntries = countItems(w.CmbMZ, action.name);
+    if (software && w.state().softwareAdded && alarmEntries + musicEntries > 0) {
+        // A second control software is refused as the music row refuses a user's second one: its line
+        // stays, the message is shown once and nothing is counted. The message-block row registers
+        // no second entry at all, so it must not take this one silently either.
         w.ДобМузБл(action.name, action.quantity);
+    } else {
+        for (int i = alarmEntries; i > 0; --i)
+            w.ДобАварБл(action.name, action.quantity);
+        for (int i = musicEntries; i > 0; --i) {
+            // Control software listed in both rows, or twice in one, is registered once by its line.
+            if (software && w.state().softwareAdded)
+                break;
+            w.ДобМузБл(action.name, action.quantity);
+        }
     }
+
     for (int i = countItems(w.CmbRM, action.name); i > 0; --i)
         w.ДобКонс();
 }

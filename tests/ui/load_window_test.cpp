@@ -395,6 +395,23 @@ TEST_F(LoadWindowTest, ControlSoftwareListedInBothRowsIsRegisteredOnceWithoutAMe
     EXPECT_EQ(w->state.selectionTotals, Totals{});
 }
 
+// A second, different control software is refused as a user's second one is: its line stays, the
+// message is shown once, the first one's zones stay and nothing more is counted.
+TEST_F(LoadWindowTest, ASecondControlSoftwareIsRefusedWithTheMessage)
+{
+    const QString software60 = QStringLiteral("ZEP-60 Программа управления системой оповещения на 60 зон");
+    const QString software20 = QStringLiteral("ZEP-20 Программа управления системой оповещения на 20 зон");
+    const QStringList sources = {sourceLine(software60, 1), sourceLine(software20, 1)};
+    EXPECT_EQ(load({SourceHeading, QStringLiteral("- ") + sources[0], QStringLiteral("- ") + sources[1],
+                    ProposalHeading}),
+              QStringList{QStringLiteral("ПО уже выбрано.Если Вы хотите поменять версию ПО, то очистите "
+                                         "список звуковых источников.")});
+    EXPECT_EQ(itemsOf(m().List1), sources);
+    EXPECT_EQ(w->state.softwareNumber, 60);
+    EXPECT_EQ(w->state.alarmBlockCount, 1);
+    EXPECT_EQ(w->state.musicSourceCount, 0);
+}
+
 TEST_F(LoadWindowTest, TheLineControlChoiceIsLeftAsTheWindowHadIt)
 {
     const QStringList report = {QStringLiteral("- Возможность автоматического контроля линий"),
