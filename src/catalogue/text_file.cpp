@@ -7,6 +7,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -39,11 +40,56 @@ int codeForMissing(const QString &path)
     return QFileInfo(path).absoluteDir().exists() ? FileNotFound : PathNotFound;
 }
 
+// Special files and some file systems cannot be synced; their data are as safe as they get.
+bool syncUnsupported(int error)
+{
+    return error == EINVAL || error == EROFS;
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Writes the bytes whole to fd; 0, or the errno of the write that failed.
+int writeAll(int fd, const QByteArray &bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : EIO;
+        done += written;
+    }
+    return 0;
+}
+
+// A renamed file is only found after a crash once its directory entry is on disk too.
+std::optional<QString> syncDirectoryOf(const QString &path)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return systemReason(errno);
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0 && !syncUnsupported(error))
+        return systemReason(error);
+    return std::nullopt;
+}
+
 } // namespace
 
 QString openFailureMessage(const QString &fileName, int errorCode)
 {
     return QStringLiteral("Ошибка открытия файла ") + fileName + u' ' + QString::number(errorCode);
+}
+
+QString writeFailureMessage(const QString &fileName, const QString &reason)
+{
+    return QStringLiteral("Ошибка записи файла ") + fileName + QStringLiteral(": ") + reason;
 }
 
 QStringList decodeLines(const QByteArray &bytes)
@@ -104,16 +150,23 @@ TextReadResult readTextFile(const QString &path)
 std::optional<QString> writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
+    // The bytes go straight to the temporary file and every step is checked with the system's own
+    // reason before the commit: a buffered write that fails only when it reaches the disk (no space
+    // left, file too large, device error) would otherwise still be committed, and an empty or cut
+    // file would replace the previous one.
+    const auto cancel = [&file](int error) {
         file.cancelWriting();
-        return error;
-    }
+        return systemReason(error);
+    };
+    if (const int error = writeAll(file.handle(), bytes))
+        return cancel(error);
+    if (::fsync(file.handle()) != 0 && !syncUnsupported(errno))
+        return cancel(errno);
     if (!file.commit())
         return file.errorString();
-    return std::nullopt;
+    return syncDirectoryOf(path);
 }
 
 } // namespace orvika

@@ -20,6 +20,9 @@ enum FileErrorCode : int {
 // "Ошибка открытия файла " + the file's name + the failure code, as the user is told of it.
 QString openFailureMessage(const QString &fileName, int errorCode);
 
+// "Ошибка записи файла " + the file's name + ": " + the system's reason.
+QString writeFailureMessage(const QString &fileName, const QString &reason);
+
 struct TextReadResult
 {
     QStringList lines;            // every line read, in file order
@@ -37,7 +40,8 @@ QByteArray encodeLines(const QStringList &lines);
 TextReadResult readTextFile(const QString &path);
 
 // Writes bytes through a temporary file in the same directory renamed over the target, so a failed
-// write leaves the previous file as it was. Returns an error text when it failed.
+// write leaves the previous file as it was and no temporary file behind. On success the file and its
+// directory entry are on disk. Returns the system's reason when it failed.
 std::optional<QString> writeFileAtomically(const QString &path, const QByteArray &bytes);
 
 } // namespace orvika

@@ -12,11 +12,11 @@ namespace {
 std::optional<QString> invalidName(const QString &target)
 {
     if (target.isEmpty())
-        return QStringLiteral("Имя файла не задано");
+        return QStringLiteral("имя файла не задано");
     if (target.contains(QChar(u'\0')))
-        return QStringLiteral("Недопустимое имя файла: %1").arg(target);
+        return QStringLiteral("недопустимое имя файла");
     if (target.endsWith(u'/') || QFileInfo(target).isDir())
-        return QStringLiteral("%1 - это папка, а не файл").arg(target);
+        return QStringLiteral("это папка, а не файл");
     return std::nullopt;
 }
 
@@ -24,22 +24,21 @@ std::optional<QString> invalidName(const QString &target)
 
 std::optional<QString> copyFileReplacing(const QString &source, const QString &target)
 {
+    const QString sourceName = QFileInfo(source).fileName();
     if (source.isEmpty() || source.contains(QChar(u'\0')) || !QFileInfo(source).isFile())
-        return QStringLiteral("Не найден файл: %1").arg(source);
+        return QStringLiteral("не найден файл %1").arg(sourceName);
     if (const auto error = invalidName(target))
         return error;
 
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("Ошибка открытия файла %1: %2").arg(source, in.errorString());
+        return QStringLiteral("не удалось открыть файл %1: %2").arg(sourceName, in.errorString());
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
-        return QStringLiteral("Ошибка чтения файла %1: %2").arg(source, in.errorString());
+        return QStringLiteral("не удалось прочитать файл %1: %2").arg(sourceName, in.errorString());
     in.close();
 
-    if (const auto error = writeFileAtomically(target, bytes))
-        return QStringLiteral("Ошибка записи файла %1: %2").arg(target, *error);
-    return std::nullopt;
+    return writeFileAtomically(target, bytes);
 }
 
 bool ordinaryFileExists(const QString &path)

@@ -8,7 +8,8 @@ namespace orvika {
 
 // Copies source to target through a temporary file in the target's directory renamed over the target,
 // replacing a target that exists. On failure (source missing or unreadable, no such directory,
-// read-only target, invalid name) returns a text saying why, and both files stay as they were.
+// read-only target, invalid name, no space left) returns the reason, to follow the target's name in
+// the message, and both files stay as they were.
 std::optional<QString> copyFileReplacing(const QString &source, const QString &target);
 
 // True when an ordinary file of exactly this name exists. Folders do not count, and neither do hidden

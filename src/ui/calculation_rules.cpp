@@ -113,7 +113,7 @@ void MainWindow::Pech()
     const QStringList lines = composeReport(gatherRequirements(), finished, QLocale());
     const QString path = QDir(m_state.appDir).filePath(ReportFileName);
     if (const auto error = writeFileAtomically(path, encodeLines(lines))) {
-        m_dialogs.message(this, QStringLiteral("Ошибка записи файла ") + ReportFileName);
+        m_dialogs.message(this, writeFailureMessage(ReportFileName, *error));
         return;
     }
     m_dialogs.message(this, QStringLiteral("Данные находятся в файле Спецификация"));

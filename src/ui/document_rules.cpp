@@ -1,3 +1,4 @@
+#include "catalogue/text_file.h"
 #include "report/report_copy.h"
 #include "report/report_writer.h"
 #include "ui/dialogs.h"
@@ -47,8 +48,8 @@ void MainWindow::saveAs()
         }
     }
     const QString target = newName + QStringLiteral(".dat");
-    if (copyFileReplacing(source, workingDir.filePath(target))) {
-        m_dialogs.message(this, QStringLiteral("Не удалось сохранить файл ") + target);
+    if (const auto error = copyFileReplacing(source, workingDir.filePath(target))) {
+        m_dialogs.message(this, writeFailureMessage(target, *error));
         return;
     }
     m_dialogs.message(this, QStringLiteral("Сохранено как: ") + target);

@@ -1,8 +1,10 @@
 #include "catalogue/text_file.h"
+#include "support/file_faults.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -156,3 +158,89 @@ TEST_F(ReadTextFileTest, WriteReplacesTheFileWhole)
     EXPECT_EQ(readTextFile(target).lines, QStringList{QStringLiteral("second")});
     EXPECT_NE(writeFileAtomically(path(QStringLiteral("missing/report.dat")), QByteArray("x")), std::nullopt);
 }
+
+// ---- Writes the system refuses: the earlier file stays byte for byte, nothing new is left ----
+
+enum class Fault { FileSizeLimit, FullDisk };
+
+struct WriteFault
+{
+    const char *label;
+    Fault fault;
+    bool earlierFile;
+    qsizetype size; // of the new contents
+    bool fails;
+};
+
+class WriteUnderFault : public ::testing::TestWithParam<WriteFault>
+{
+};
+
+constexpr rlim_t SizeLimit = 1000;
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+TEST_P(WriteUnderFault, FailsWithTheSystemsReasonAndKeepsTheEarlierFile)
+{
+    const WriteFault &c = GetParam();
+    QTemporaryDir plain;
+    const test::SmallDisk disk;
+    if (c.fault == Fault::FullDisk && !disk.isMounted())
+        GTEST_SKIP() << "a small disk of its own needs root";
+    const QString folder = c.fault == Fault::FullDisk ? disk.path() : plain.path();
+    const QString target = folder + QStringLiteral("/Спецификация.dat");
+    const QByteArray earlier = encodeLines({QStringLiteral("ранее составленная спецификация")});
+    if (c.earlierFile) {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(earlier), earlier.size());
+    }
+    if (c.fault == Fault::FullDisk) {
+        ASSERT_TRUE(disk.fill());
+    }
+    const QStringList before = entriesOf(folder);
+    const QByteArray bytes(c.size, 'z');
+
+    std::optional<QString> error;
+    if (c.fault == Fault::FileSizeLimit) {
+        const test::ChildResult child = test::runWithFileSizeLimit(SizeLimit, [&] {
+            const auto failed = writeFileAtomically(target, bytes);
+            return failed ? QStringList{QStringLiteral("failed"), *failed}
+                          : QStringList{QStringLiteral("ok")};
+        });
+        ASSERT_TRUE(child.exitedNormally);
+        if (child.lines.first() == QStringLiteral("failed"))
+            error = child.lines.value(1);
+    } else {
+        error = writeFileAtomically(target, bytes);
+    }
+
+    if (!c.fails) {
+        EXPECT_EQ(error, std::nullopt);
+        EXPECT_EQ(contentsOf(target), bytes);
+        return;
+    }
+    const int reason = c.fault == Fault::FileSizeLimit ? EFBIG : ENOSPC;
+    EXPECT_EQ(error, QString::fromLocal8Bit(std::strerror(reason)));
+    EXPECT_EQ(contentsOf(target), c.earlierFile ? earlier : QByteArray("<missing>"));
+    EXPECT_EQ(entriesOf(folder), before) << "no temporary file is left";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WriteUnderFault,
+    ::testing::Values(WriteFault{"LimitBelowAReport", Fault::FileSizeLimit, true, 3000, true},
+                      WriteFault{"LimitBelowANewReport", Fault::FileSizeLimit, false, 3000, true},
+                      WriteFault{"LimitBelowMoreThanOneBuffer", Fault::FileSizeLimit, true, 100000, true},
+                      WriteFault{"ContentsWithinTheLimit", Fault::FileSizeLimit, true, 900, false},
+                      WriteFault{"FullDiskOverAReport", Fault::FullDisk, true, 3000, true},
+                      WriteFault{"FullDiskNewReport", Fault::FullDisk, false, 10, true}),
+    [](const auto &info) { return std::string(info.param.label); });

@@ -1,9 +1,11 @@
 #include "report/report_copy.h"
+#include "support/file_faults.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -154,6 +156,43 @@ TEST_F(Copy, ReadOnlyTargetIsAnErrorAndIsKept)
     const QString fresh = dir.filePath(QStringLiteral("fresh.dat"));
     EXPECT_EXIT(copyAsOrdinaryUser(source, fresh), testing::ExitedWithCode(0), "");
     EXPECT_EQ(readBytes(fresh), report);
+}
+
+// A copy the system refuses, for want of space or beyond the file-size limit, names the reason and
+// leaves the earlier copy byte for byte, with no temporary file beside it.
+TEST(CopyUnderFault, KeepsTheEarlierCopy)
+{
+    const QByteArray earlier = "an earlier copy\r\n";
+    const auto prepare = [&](const QString &folder) {
+        writeBytes(folder + QStringLiteral("/Спецификация.dat"), QByteArray(3000, 'r'));
+        writeBytes(folder + QStringLiteral("/старый.dat"), earlier);
+    };
+    const auto copy = [](const QString &folder) {
+        return copyFileReplacing(folder + QStringLiteral("/Спецификация.dat"),
+                                 folder + QStringLiteral("/старый.dat"));
+    };
+    const auto listing = [](const QString &folder) {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
+
+    QTemporaryDir plain;
+    prepare(plain.path());
+    const test::ChildResult child = test::runWithFileSizeLimit(
+        1000, [&] { return QStringList{copy(plain.path()).value_or(QStringLiteral("<no error>"))}; });
+    ASSERT_TRUE(child.exitedNormally);
+    EXPECT_EQ(child.lines, QStringList{QString::fromLocal8Bit(std::strerror(EFBIG))});
+    EXPECT_EQ(readBytes(plain.filePath(QStringLiteral("старый.dat"))), earlier);
+    EXPECT_EQ(listing(plain.path()).size(), 2);
+
+    const test::SmallDisk disk;
+    if (!disk.isMounted())
+        GTEST_SKIP() << "a small disk of its own needs root";
+    prepare(disk.path());
+    ASSERT_TRUE(disk.fill());
+    const QStringList before = listing(disk.path());
+    EXPECT_EQ(copy(disk.path()), QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    EXPECT_EQ(readBytes(disk.path() + QStringLiteral("/старый.dat")), earlier);
+    EXPECT_EQ(listing(disk.path()), before);
 }
 
 TEST_F(Copy, ExistenceCountsOrdinaryFilesOnly)

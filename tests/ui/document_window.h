@@ -89,15 +89,21 @@ struct OpenWindow
     MainWindow *operator->() const { return window.get(); }
 };
 
-inline std::unique_ptr<OpenWindow> openWindow(const WorkingDirectory &dir)
+// Starts the program in a working directory that holds its Base folder.
+inline std::unique_ptr<OpenWindow> openWindow(const QString &workingDir)
 {
     auto opened = std::make_unique<OpenWindow>();
-    opened->window = startUp(opened->state, opened->dialogs, dir.path(), QLocale());
+    opened->window = startUp(opened->state, opened->dialogs, workingDir, QLocale());
     if (opened->window) {
         opened->window->show();
         opened->dialogs.messages.clear();
     }
     return opened;
+}
+
+inline std::unique_ptr<OpenWindow> openWindow(const WorkingDirectory &dir)
+{
+    return openWindow(dir.path());
 }
 
 // Selects a listed file by clicking it, as the user does.
