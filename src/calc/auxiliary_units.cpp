@@ -1,6 +1,7 @@
 #include "calc/auxiliary_units.h"
 
 #include "calc/choose_cabinet.h"
+#include "calc/reasons.h"
 #include "catalogue/numbers.h"
 
 #include <cmath>
@@ -10,8 +11,10 @@ namespace {
 
 // A unit whose quantity is a count divided by its catalogue figure, rounded up. A figure that is no
 // positive divisor is a catalogue fault.
+// The reason reads "<what>: <count>, по <figure> на блок"; countedText words the count.
 void addPerFigure(const Catalogue &catalogue, CalculationState &state, const QString &name,
-                  const QString &code, double count, std::int32_t figure)
+                  const QString &code, double count, std::int32_t figure, const QString &what,
+                  const QString &countedText, const QString &figureUnit = {})
 {
     if (!requireEntry(state, name, code))
         return;
@@ -20,7 +23,21 @@ void addPerFigure(const Catalogue &catalogue, CalculationState &state, const QSt
         state.stopOnDatabaseError(name);
         return;
     }
-    addAccountedLine(catalogue, state, name, *quantity);
+    addAccountedLine(catalogue, state, name, *quantity,
+                     what + QStringLiteral(": ") + countedText + QStringLiteral(", по ") +
+                         QString::number(figure) + figureUnit + QStringLiteral(" на блок"));
+}
+
+// "<what>: по 1 на селектор зон → N шт."
+QString perSelector(const QString &what, const CalculationState &state)
+{
+    return what + QStringLiteral(": по 1 на селектор зон → ") + QString::number(state.selectorCount) +
+           QStringLiteral(" шт.");
+}
+
+QString amplifiers(double count)
+{
+    return reasons::counted(count, u"усилитель", u"усилителя", u"усилителей");
 }
 
 } // namespace
@@ -44,7 +61,14 @@ void addArUnits(const Catalogue &catalogue, CalculationState &state)
         state.stopOnDatabaseError(catalogue.arName);
         return;
     }
-    addAccountedLine(catalogue, state, catalogue.arName, *quantity);
+    // "24 усилителя, по 4 на группу: сверх них 20, 1 блок и ещё 1 на каждые 5"
+    QString reason = amplifiers(state.amplifierCount) + QStringLiteral(", по ") +
+                     QString::number(AmplifiersPerGroup) + QStringLiteral(" на группу");
+    if (state.ampGroupCount > 1)
+        reason += QStringLiteral(" × ") + QString::number(state.ampGroupCount);
+    reason += QStringLiteral(": сверх них ") + QString::number(beyond) +
+              QStringLiteral(", 1 блок и ещё 1 на каждые ") + QString::number(divisor);
+    addAccountedLine(catalogue, state, catalogue.arName, *quantity, reason);
 }
 
 void addLineControlUnits(const Catalogue &catalogue, const Requirements &requirements,
@@ -55,11 +79,13 @@ void addLineControlUnits(const Catalogue &catalogue, const Requirements &require
         return;
     case LineControl::Manual:
         if (requireEntry(state, catalogue.moName, QStringLiteral("MO")))
-            addAccountedLine(catalogue, state, catalogue.moName, state.selectorCount);
+            addAccountedLine(catalogue, state, catalogue.moName, state.selectorCount,
+                             perSelector(QStringLiteral("ручной контроль линий"), state));
         return;
     case LineControl::Automatic:
         addPerFigure(catalogue, state, catalogue.mlName, QStringLiteral("ML"), state.zoneCount,
-                     catalogue.mlNumber);
+                     catalogue.mlNumber, QStringLiteral("автоматический контроль линий"),
+                     reasons::zones(state.zoneCount));
         return;
     }
 }
@@ -67,7 +93,8 @@ void addLineControlUnits(const Catalogue &catalogue, const Requirements &require
 void addAttenuatorUnits(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)
 {
     if (requirements.attenuatorControl && requireEntry(state, catalogue.rpName, QStringLiteral("RP")))
-        addAccountedLine(catalogue, state, catalogue.rpName, state.selectorCount);
+        addAccountedLine(catalogue, state, catalogue.rpName, state.selectorCount,
+                         perSelector(QStringLiteral("управление аттенюаторами"), state));
 }
 
 void addRedundancyUnits(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)
@@ -82,34 +109,42 @@ void addRedundancyUnits(const Catalogue &catalogue, const Requirements &requirem
     state.ampQty2 = toInt32(state.ampQty2 / channels).value_or(0);
 
     const QString &unit = requirements.reserveUnitText;
+    const QString unitReason = QStringLiteral("резервирование усилителей: ") + amplifiers(perChannel) +
+                               QStringLiteral(" на канал, по ") + QString::number(AmplifiersPerGroup) +
+                               QStringLiteral(" на блок");
     if (unit.startsWith(QStringLiteral("K-3105"))) {
         // A full reserve set of the amplifiers of one channel.
-        if (!addAccountedLine(catalogue, state, unit, units))
+        const QString reserveSet = QStringLiteral("резервный комплект усилителей одного канала");
+        if (!addAccountedLine(catalogue, state, unit, units, unitReason))
             return;
-        if (state.ampQty1 > 0 && !addAccountedLine(catalogue, state, state.ampName1, state.ampQty1))
+        if (state.ampQty1 > 0 &&
+            !addAccountedLine(catalogue, state, state.ampName1, state.ampQty1, reserveSet))
             return;
         if (state.ampQty2 > 0)
-            addAccountedLine(catalogue, state, state.ampName2, state.ampQty2);
+            addAccountedLine(catalogue, state, state.ampName2, state.ampQty2, reserveSet);
     } else if (unit.startsWith(QStringLiteral("K-3240"))) {
         // One reserve amplifier per unit, the block model whenever blocks are in use.
-        if (!addAccountedLine(catalogue, state, unit, units))
+        const QString reserve = QStringLiteral("резервный усилитель: по 1 на блок переключения → ") +
+                                QString::number(units) + QStringLiteral(" шт.");
+        if (!addAccountedLine(catalogue, state, unit, units, unitReason))
             return;
         if (state.ampQty1 > 0 && state.ampQty2 == 0 &&
-            !addAccountedLine(catalogue, state, state.ampName1, units))
+            !addAccountedLine(catalogue, state, state.ampName1, units, reserve))
             return;
         if (state.ampQty2 > 0)
-            addAccountedLine(catalogue, state, state.ampName2, units);
+            addAccountedLine(catalogue, state, state.ampName2, units, reserve);
     }
 }
 
 void addPowerOnUnits(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)
 {
+    const QString blocks = reasons::units(state.totals.blockCount);
     if (requirements.automaticPowerOn)
         addPerFigure(catalogue, state, catalogue.pdName, QStringLiteral("PD"), state.totals.blockCount,
-                     catalogue.pdNumber);
+                     catalogue.pdNumber, QStringLiteral("автоматическое включение питания"), blocks);
     else
         addPerFigure(catalogue, state, catalogue.blName, QStringLiteral("BL"), state.totals.blockCount,
-                     catalogue.blNumber);
+                     catalogue.blNumber, QStringLiteral("распределение питания"), blocks);
 }
 
 void addPowerReserveUnits(const Catalogue &catalogue, const Requirements &requirements,
@@ -122,7 +157,12 @@ void addPowerReserveUnits(const Catalogue &catalogue, const Requirements &requir
         state.stopOnDatabaseError(catalogue.upName);
         return;
     }
-    addPerFigure(catalogue, state, catalogue.upName, QStringLiteral("UP"), *rating, catalogue.upNumber);
+    addPerFigure(catalogue, state, catalogue.upName, QStringLiteral("UP"), *rating, catalogue.upNumber,
+                 QStringLiteral("резервирование питания"),
+                 QString::number(state.totals.powerDraw) + QStringLiteral(" Вт × ") +
+                     reasons::number(PowerReserveFactor) + QStringLiteral(" = ") + QString::number(*rating) +
+                     QStringLiteral(" Вт"),
+                 QStringLiteral(" Вт"));
 }
 
 void addAuxiliaryUnits(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)

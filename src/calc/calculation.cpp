@@ -5,6 +5,7 @@
 #include "calc/choose_amplifiers.h"
 #include "calc/choose_zone_selector.h"
 #include "calc/compute_total_power.h"
+#include "calc/reasons.h"
 #include "catalogue/numbers.h"
 #include "catalogue/scheme_library.h"
 
@@ -33,18 +34,34 @@ void copySources(const Catalogue &catalogue, const Requirements &requirements, C
             continue;
         const QStringView model = QStringView(line).left(6);
         if (model == u"K-3120") {
+            const QString reason = QStringLiteral("панели вызова зон: по 1 блоку на селектор зон → ") +
+                                   QString::number(state.selectorCount) + QStringLiteral(" шт.");
             if (!requireEntry(state, catalogue.asName, QStringLiteral("AS")) ||
-                !addAccountedLine(catalogue, state, catalogue.asName, state.selectorCount))
+                !addAccountedLine(catalogue, state, catalogue.asName, state.selectorCount, reason))
                 return;
         } else if (model == u"K-3280") {
-            state.lines.append(line);
+            state.addSourceLine(line);
+            const std::int32_t quantity = aiQuantity(line);
+            const QString reason = QStringLiteral("к проигрывателю ") + model.toString() +
+                                   QStringLiteral(": по 1 на проигрыватель, не более 4 → ") +
+                                   QString::number(quantity) + QStringLiteral(" шт.");
             if (!requireEntry(state, catalogue.aiName, QStringLiteral("AI")) ||
-                !addAccountedLine(catalogue, state, catalogue.aiName, aiQuantity(line)))
+                !addAccountedLine(catalogue, state, catalogue.aiName, quantity, reason))
                 return;
         } else {
-            state.lines.append(line);
+            state.addSourceLine(line);
         }
     }
+}
+
+// "12 зон: по 10 зон на селектор → 2 шт.; 1897,5 Вт ≤ 2 × 1000 Вт"
+QString selectorReason(const CalculationState &state)
+{
+    return reasons::zones(state.zoneCount) + QStringLiteral(": по ") + QString::number(ZonesPerSelector) +
+           QStringLiteral(" зон на селектор → ") + QString::number(state.selectorCount) +
+           QStringLiteral(" шт.; ") + reasons::number(state.totalPower) + QStringLiteral(" Вт ≤ ") +
+           QString::number(state.selectorCount) + QStringLiteral(" × ") +
+           QString::number(state.selectorCapacity) + QStringLiteral(" Вт");
 }
 
 bool hasSource(const Requirements &requirements)
@@ -100,7 +117,8 @@ void run(const Catalogue &catalogue, const Requirements &requirements, Calculati
             state.resetResults();
             return;
         }
-        if (!addAccountedLine(catalogue, state, state.selectorName, state.selectorCount))
+        if (!addAccountedLine(catalogue, state, state.selectorName, state.selectorCount,
+                              selectorReason(state)))
             return;
     }
 
@@ -141,6 +159,7 @@ Proposal calculate(const Catalogue &catalogue, const QStringList &schemeLines,
     if (proposal.complete)
         proposal.schemeChoice = chooseScheme(schemeLines, state.lines, requirements.multiChannel);
     proposal.lines = std::move(state.lines);
+    proposal.items = std::move(state.items);
     proposal.messages = std::move(state.messages);
     proposal.totals = state.totals;
     proposal.totalPower = state.totalPower;

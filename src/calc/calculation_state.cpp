@@ -4,6 +4,20 @@
 
 namespace orvika {
 
+void CalculationState::addLine(const QString &name, std::int32_t quantity, const QString &reason)
+{
+    lines.append(unitLine(name, quantity));
+    items.append({name, quantity, reason});
+}
+
+void CalculationState::addSourceLine(const QString &line)
+{
+    lines.append(line);
+    ProposedItem item = itemOfLine(line);
+    item.reason = QStringLiteral("выбран пользователем");
+    items.append(item);
+}
+
 void CalculationState::warn(const QString &text)
 {
     messages.append({text, false});
@@ -34,15 +48,24 @@ QString unitLine(const QString &name, std::int32_t quantity)
     return name + QStringLiteral(" - ") + QString::number(quantity) + QStringLiteral(" шт.");
 }
 
+ProposedItem itemOfLine(const QString &line)
+{
+    const qsizetype dash = line.lastIndexOf(QStringLiteral(" - "));
+    if (dash < 0)
+        return {line, 0, {}};
+    const double quantity = leadingNumber(QStringView(line).mid(dash + 3));
+    return {line.left(dash), toInt32(quantity).value_or(0), {}};
+}
+
 bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const QString &name,
-                      std::int32_t quantity)
+                      std::int32_t quantity, const QString &reason)
 {
     // The line goes in only once accounted, so the list and the totals always agree.
     if (!accountUnit(catalogue, name, quantity, state.totals)) {
         state.stopOnDatabaseError(name);
         return false;
     }
-    state.lines.append(unitLine(name, quantity));
+    state.addLine(name, quantity, reason);
     return true;
 }
 

@@ -15,7 +15,8 @@ namespace orvika {
 
 struct CalculationState
 {
-    QStringList lines; // List3
+    QStringList lines;         // List3
+    QList<ProposedItem> items; // one for each line
     QList<CalcMessage> messages;
     Totals totals; // working totals
     bool stopped = false;
@@ -27,6 +28,7 @@ struct CalculationState
 
     std::int32_t selectorCount = 1;
     QString selectorName;
+    std::int32_t selectorCapacity = 0; // W the chosen model switches
 
     std::int32_t ampQty1 = 0; // remainder amplifier, per channel
     QString ampName1;
@@ -47,6 +49,11 @@ struct CalculationState
 
     std::int32_t cabinetCount = 0;
 
+    // Adds the line "name - quantity шт." with the reason for it, unaccounted.
+    void addLine(const QString &name, std::int32_t quantity, const QString &reason);
+    // Adds a line of the chosen sources as it stands.
+    void addSourceLine(const QString &line);
+
     // A message after which the calculation goes on.
     void warn(const QString &text);
     // The last message: no rule adds anything after it.
@@ -63,7 +70,11 @@ QString unitLine(const QString &name, std::int32_t quantity);
 // Adds the line for a unit and accounts it. False, with the calculation stopped, when the totals
 // would leave the 32-bit range.
 bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const QString &name,
-                      std::int32_t quantity);
+                      std::int32_t quantity, const QString &reason);
+
+// A line "designation - quantity шт." taken apart at its last " - "; the quantity is the leading
+// number after it.
+ProposedItem itemOfLine(const QString &line);
 
 // False, with the calculation stopped, when the catalogue has no record of a single-entry category
 // (its name would match every catalogue line in the accounting). code names the category.

@@ -1,12 +1,28 @@
 #include "calc/choose_amplifiers.h"
 
 #include "calc/check_input_capacity.h"
+#include "calc/reasons.h"
 #include "catalogue/numbers.h"
 
 #include <cmath>
 
 namespace orvika {
 namespace {
+
+// "входы: линейных 3, микрофонных 2": what a unit was asked to serve.
+QString inputsWording(double lineInputs, std::int32_t micInputs)
+{
+    return QStringLiteral("входы: линейных ") + reasons::number(lineInputs) +
+           QStringLiteral(", микрофонных ") + QString::number(micInputs);
+}
+
+// The inputs an amplifier serves as well, when there are any to serve.
+QString withInputs(QString reason, const CalculationState &state, bool servedBefore)
+{
+    if (!servedBefore && state.ampInputsFound && (state.requiredInputs > 0 || state.inputsLeft > 0))
+        reason += QStringLiteral("; ") + inputsWording(state.requiredInputs, state.inputsLeft);
+    return reason;
+}
 
 struct PowerChoice
 {
@@ -48,24 +64,35 @@ bool choosePowerAmplifiers(const Catalogue &catalogue, CalculationState &state)
     if ((remainderWanted && choice.remainder < 0) || (blocks && choice.blocks < 0))
         return false;
 
+    // Each line's reason is complete once its input check has run.
     if (remainderWanted) {
         const AmplifierRecord &amplifier = catalogue.amplifiers.at(choice.remainder);
         state.ampQty1 = state.channelCount;
-        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty1))
+        const QString reason = (blocks ? QStringLiteral("остаток ") : QString()) + reasons::number(need) +
+                               QStringLiteral(" Вт ≤ ") + QString::number(amplifier.power) +
+                               QStringLiteral(" Вт; по 1 на канал, ") + reasons::channels(state.channelCount);
+        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty1, reason))
             return false;
         state.ampPowerFound = true;
         state.ampName1 = amplifier.name;
+        const bool servedBefore = state.ampInputsFound;
         if (!checkInputCapacity(amplifier.descriptor, InputCheck::Amplifier, amplifier.name, state))
             return false;
+        state.items.last().reason = withInputs(reason, state, servedBefore);
     }
     if (blocks) {
         const AmplifierRecord &amplifier = catalogue.amplifiers.at(choice.blocks);
-        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty2))
+        const QString reason = reasons::units(wholeBlocks) + QStringLiteral(" по ") +
+                               reasons::number(AmplifierBlockPower) + QStringLiteral(" Вт × ") +
+                               reasons::channels(state.channelCount);
+        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty2, reason))
             return false;
         state.ampPowerFound = true;
         state.ampName2 = amplifier.name;
+        const bool servedBefore = state.ampInputsFound;
         if (!checkInputCapacity(amplifier.descriptor, InputCheck::Amplifier, amplifier.name, state))
             return false;
+        state.items.last().reason = withInputs(reason, state, servedBefore);
     }
     return true;
 }
@@ -84,7 +111,8 @@ void choosePreamplifiers(const Catalogue &catalogue, CalculationState &state)
         if (state.ampInputsFound) {
             state.preampChosen = true;
             state.preampCount = 1;
-            addAccountedLine(catalogue, state, preamp.name, 1);
+            addAccountedLine(catalogue, state, preamp.name, 1,
+                             inputsWording(state.requiredInputs, state.inputsLeft));
             return;
         }
     }
@@ -94,6 +122,7 @@ void choosePreamplifiers(const Catalogue &catalogue, CalculationState &state)
     state.preampCount = 0;
     if (state.bestPreampTail.isEmpty())
         return;
+    const QString asked = inputsWording(state.requiredInputs, state.inputsLeft);
     while (!state.ampInputsFound && state.preampCount <= CascadeLimit) {
         if (!checkInputCapacity(state.bestPreampTail, InputCheck::CascadePreamp, state.bestPreampName, state))
             return;
@@ -102,8 +131,14 @@ void choosePreamplifiers(const Catalogue &catalogue, CalculationState &state)
     if (!state.ampInputsFound)
         return;
     state.preampChosen = true;
+    QString reason =
+        QStringLiteral("каскад: ") +
+        reasons::counted(state.preampCount, u"предусилитель", u"предусилителя", u"предусилителей") +
+        QStringLiteral("; ") + asked;
+    if (state.preampCount < state.channelCount)
+        reason += QStringLiteral("; не меньше числа каналов (") + QString::number(state.channelCount) + u')';
     state.preampCount = std::max(state.preampCount, state.channelCount);
-    addAccountedLine(catalogue, state, state.bestPreampName, state.preampCount);
+    addAccountedLine(catalogue, state, state.bestPreampName, state.preampCount, reason);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "calc/choose_cabinet.h"
 
+#include "calc/reasons.h"
+
 namespace orvika {
 
 void chooseCabinet(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)
@@ -15,7 +17,11 @@ void chooseCabinet(const Catalogue &catalogue, const Requirements &requirements,
             }
             if (*height >= state.totals.heightUnits) {
                 state.cabinetCount = n;
-                state.lines.append(unitLine(cabinet.name, n));
+                // "59 U: 2 шкафа по 42 U"
+                state.addLine(cabinet.name, n,
+                              QString::number(state.totals.heightUnits) + QStringLiteral(" U: ") +
+                                  reasons::counted(n, u"шкаф", u"шкафа", u"шкафов") + QStringLiteral(" по ") +
+                                  QString::number(cabinet.height) + QStringLiteral(" U"));
                 return;
             }
         }

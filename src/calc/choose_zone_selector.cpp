@@ -20,6 +20,7 @@ void chooseZoneSelector(const Catalogue &catalogue, CalculationState &state)
         }
         if (state.totalPower > 0 && state.totalPower <= *capacity) {
             state.selectorName = selector.name;
+            state.selectorCapacity = selector.capacity;
             return;
         }
     }

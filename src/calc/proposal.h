@@ -21,10 +21,22 @@ struct CalcMessage
     friend bool operator==(const CalcMessage &, const CalcMessage &) = default;
 };
 
+// One line of the proposed-equipment list taken apart, with the reason the rule that added it gives:
+// which requirement and which figures produced it.
+struct ProposedItem
+{
+    QString designation;
+    std::int32_t quantity = 0;
+    QString reason;
+
+    friend bool operator==(const ProposedItem &, const ProposedItem &) = default;
+};
+
 // What one calculation yields.
 struct Proposal
 {
     QStringList lines;           // List3, in the order the rules add them
+    QList<ProposedItem> items;   // one for each line, in the same order
     QList<CalcMessage> messages; // in order; at most the last one stops
     bool complete = false;       // every check passed: the report is to be written
     Totals totals;               // units, consumption and rack height of the proposal

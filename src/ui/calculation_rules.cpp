@@ -85,6 +85,9 @@ void MainWindow::composeSpecification()
     const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, gatherRequirements());
     m_state.micCount = proposal.micCount;
     List3->addItems(proposal.lines);
+    // The rule's reason for each line, on hovering it.
+    for (qsizetype i = 0; i < proposal.items.size() && i < List3->count(); ++i)
+        List3->item(int(i))->setToolTip(proposal.items.at(i).reason);
     for (const CalcMessage &message : proposal.messages)
         m_dialogs.message(this, message.text);
     if (!proposal.complete) {

@@ -1,4 +1,5 @@
 #include "calc/calculation.h"
+#include "calc/calculation_state.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/scheme_library.h"
 #include "catalogue/text_file.h"
@@ -98,6 +99,36 @@ TEST_F(BundledCatalogue, LargeInstallationWithEveryOption)
                            QStringLiteral("K-3530 Усилитель мощности (1500) - 16 шт.")}));
     EXPECT_TRUE(proposal.lines.last().startsWith(QStringLiteral("K-3712 ")));
     EXPECT_EQ(proposal.schemeChoice, QStringLiteral("СХЕМА 3.3."));
+
+    // Every line comes apart into its designation and quantity, with the figures its rule used.
+    ASSERT_EQ(proposal.items.size(), proposal.lines.size());
+    QStringList reasons;
+    for (qsizetype i = 0; i < proposal.items.size(); ++i) {
+        const ProposedItem &item = proposal.items.at(i);
+        EXPECT_EQ(unitLine(item.designation, item.quantity), proposal.lines.at(i));
+        reasons.append(QString::number(item.quantity) + QStringLiteral(": ") + item.reason);
+    }
+    const QString chosen = QStringLiteral("выбран пользователем");
+    EXPECT_EQ(
+        reasons,
+        (QStringList{
+            QStringLiteral("16: панели вызова зон: по 1 блоку на селектор зон → 16 шт."),
+            QStringLiteral("1: ") + chosen,
+            QStringLiteral("1: к проигрывателю K-3280: по 1 на проигрыватель, не более 4 → 1 шт."),
+            QStringLiteral("1: ") + chosen,
+            QStringLiteral("16: 160 зон: по 10 зон на селектор → 16 шт.; 3840 Вт ≤ 16 × 500 Вт"),
+            QStringLiteral("8: остаток 840 Вт ≤ 1000 Вт; по 1 на канал, 8 каналов; входы: линейных 3, "
+                           "микрофонных 1"),
+            QStringLiteral("16: 2 блока по 1500 Вт × 8 каналов"),
+            QStringLiteral("5: 24 усилителя, по 4 на группу: сверх них 20, 1 блок и ещё 1 на каждые 5"),
+            QStringLiteral("20: автоматический контроль линий: 160 зон, по 8 на блок"),
+            QStringLiteral("16: управление аттенюаторами: по 1 на селектор зон → 16 шт."),
+            QStringLiteral("1: резервирование усилителей: 3 усилителя на канал, по 4 на блок"),
+            QStringLiteral("1: резервный усилитель: по 1 на блок переключения → 1 шт."),
+            QStringLiteral("26: автоматическое включение питания: 103 блока, по 4 на блок"),
+            QStringLiteral("59: резервирование питания: 46920 Вт × 1,25 = 58650 Вт, по 1000 Вт на блок"),
+            QStringLiteral("9: 372 U: 9 шкафов по 42 U"),
+        }));
 }
 
 } // namespace

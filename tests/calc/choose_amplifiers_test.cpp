@@ -20,7 +20,16 @@ struct PowerCase
     std::int32_t channels;
     QStringList lines;
     std::int32_t amplifierCount;
+    QStringList reasons; // one for each line
 };
+
+QStringList reasonsOf(const CalculationState &state)
+{
+    QStringList reasons;
+    for (const ProposedItem &item : state.items)
+        reasons.append(item.reason);
+    return reasons;
+}
 
 class ChooseAmplifiersPowerTest : public ::testing::TestWithParam<PowerCase>
 {
@@ -39,21 +48,53 @@ TEST_P(ChooseAmplifiersPowerTest, CoversThePowerInBlocks)
     EXPECT_TRUE(state.ampInputsFound); // nothing to serve
     EXPECT_EQ(state.lines, c.lines);
     EXPECT_EQ(state.amplifierCount, c.amplifierCount);
+    EXPECT_EQ(reasonsOf(state), c.reasons);
     EXPECT_FALSE(state.stopped);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChooseAmplifiersPowerTest,
     ::testing::Values(
-        PowerCase{"NoWholeBlock", 300, 1, {A500 + " - 1 шт."}, 1},
-        PowerCase{"TwoBlocksAndARemainder", 3200, 1, {A240 + " - 1 шт.", A1500 + " - 2 шт."}, 3},
-        PowerCase{"WholeMultiple", 3000, 1, {A1500 + " - 2 шт."}, 2},
-        PowerCase{"TwoChannels", 3200, 2, {A240 + " - 2 шт.", A1500 + " - 4 шт."}, 6},
-        PowerCase{"ExactlyOneBlock", 1500, 3, {A1500 + " - 3 шт."}, 3},
-        PowerCase{"JustBelowOneBlock", 1499, 2, {A1500 + " - 2 шт."}, 2},
-        PowerCase{"FractionBelowOneWattDropped", 1500.6, 1, {A1500 + " - 1 шт."}, 1},
-        PowerCase{"RemainderTakenByTheBlockModel", 2600, 1, {A1500 + " - 1 шт.", A1500 + " - 1 шт."}, 2},
-        PowerCase{"SmallPowerTakesTheFirstModel", 0.4, 1, {A120 + " - 1 шт."}, 1}),
+        PowerCase{
+            "NoWholeBlock", 300, 1, {A500 + " - 1 шт."}, 1, {"300 Вт ≤ 500 Вт; по 1 на канал, 1 канал"}},
+        PowerCase{"TwoBlocksAndARemainder",
+                  3200,
+                  1,
+                  {A240 + " - 1 шт.", A1500 + " - 2 шт."},
+                  3,
+                  {"остаток 200 Вт ≤ 240 Вт; по 1 на канал, 1 канал", "2 блока по 1500 Вт × 1 канал"}},
+        PowerCase{"WholeMultiple", 3000, 1, {A1500 + " - 2 шт."}, 2, {"2 блока по 1500 Вт × 1 канал"}},
+        PowerCase{"TwoChannels",
+                  3200,
+                  2,
+                  {A240 + " - 2 шт.", A1500 + " - 4 шт."},
+                  6,
+                  {"остаток 200 Вт ≤ 240 Вт; по 1 на канал, 2 канала", "2 блока по 1500 Вт × 2 канала"}},
+        PowerCase{"ExactlyOneBlock", 1500, 3, {A1500 + " - 3 шт."}, 3, {"1 блок по 1500 Вт × 3 канала"}},
+        PowerCase{"JustBelowOneBlock",
+                  1499,
+                  2,
+                  {A1500 + " - 2 шт."},
+                  2,
+                  {"1499 Вт ≤ 1500 Вт; по 1 на канал, 2 канала"}},
+        PowerCase{"FractionBelowOneWattDropped",
+                  1500.6,
+                  1,
+                  {A1500 + " - 1 шт."},
+                  1,
+                  {"1 блок по 1500 Вт × 1 канал"}},
+        PowerCase{"RemainderTakenByTheBlockModel",
+                  2600,
+                  1,
+                  {A1500 + " - 1 шт.", A1500 + " - 1 шт."},
+                  2,
+                  {"остаток 1100 Вт ≤ 1500 Вт; по 1 на канал, 1 канал", "1 блок по 1500 Вт × 1 канал"}},
+        PowerCase{"SmallPowerTakesTheFirstModel",
+                  0.4,
+                  1,
+                  {A120 + " - 1 шт."},
+                  1,
+                  {"0 Вт ≤ 120 Вт; по 1 на канал, 1 канал"}}),
     [](const auto &info) { return std::string(info.param.label); });
 
 TEST(ChooseAmplifiers, RemembersBothLinesForTheRedundancyRule)
@@ -152,6 +193,7 @@ TEST(ChooseAmplifiers, FirstServingPreampIsAddedOnce)
     EXPECT_EQ(f.state.preampCount, 1);
     EXPECT_EQ(f.state.ampGroupCount, 3);
     EXPECT_EQ(f.state.lines, (QStringList{A500 + " - 1 шт.", QStringLiteral("P-mid - 1 шт.")}));
+    EXPECT_EQ(f.state.items.last().reason, QStringLiteral("входы: линейных 6, микрофонных 2"));
     EXPECT_EQ(f.state.totals, (Totals{2, 700 + 40, 3 + 1}));
 }
 
@@ -160,6 +202,7 @@ struct CascadeCase
     const char *label;
     std::int32_t channels;
     std::int32_t quantity;
+    const char *reason;
 };
 
 class CascadeTest : public ::testing::TestWithParam<CascadeCase>
@@ -183,14 +226,18 @@ TEST_P(CascadeTest, UsesTheLargestPreampAndAccountsIt)
                                           QStringLiteral("P-best - %1 шт.").arg(quantity)}));
     EXPECT_EQ(f.state.totals,
               (Totals{channels + quantity, 700 * channels + 40 * quantity, 3 * channels + 2 * quantity}));
+    EXPECT_EQ(f.state.items.last().reason, QString::fromUtf8(GetParam().reason));
 }
+
+#define Cascade3 "каскад: 3 предусилителя; входы: линейных 20, микрофонных 6"
 
 // 20 line inputs and 6 microphones with 8 + 4 per unit: 13 and 2 left, then 6 and 2, then served.
 // The cascade counts B + C per unit whatever the channels; the quantity is at least the channel count.
-INSTANTIATE_TEST_SUITE_P(Cases, CascadeTest,
-                         ::testing::Values(CascadeCase{"OneChannel", 1, 3}, CascadeCase{"TwoChannels", 2, 3},
-                                           CascadeCase{"MoreChannelsThanUnits", 5, 5}),
-                         [](const auto &info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CascadeTest,
+    ::testing::Values(CascadeCase{"OneChannel", 1, 3, Cascade3}, CascadeCase{"TwoChannels", 2, 3, Cascade3},
+                      CascadeCase{"MoreChannelsThanUnits", 5, 5, Cascade3 "; не меньше числа каналов (5)"}),
+    [](const auto &info) { return std::string(info.param.label); });
 
 TEST(ChooseAmplifiers, CascadeUsesAUnitTooSmallInChannels)
 {

@@ -252,6 +252,8 @@ TEST_P(CompleteInstallations, ListAndReportFollowTheRules)
         click(window->CmdUs);
         EXPECT_EQ(utf8(dialogs.takeMessages()), utf8(GetParam().warnings + QStringList{Done}));
         EXPECT_EQ(utf8(lines(window->List3)), utf8(proposalOf(expected)));
+        for (int row = 0; row < window->List3->count(); ++row)
+            EXPECT_FALSE(window->List3->item(row)->toolTip().isEmpty()) << "every line says why";
         const QByteArray written = report();
         EXPECT_EQ(utf8(decodeLines(written)), utf8(decodeLines(expected)));
         EXPECT_EQ(written, expected) << "byte for byte, CR LF after every line";
@@ -362,6 +364,23 @@ TEST_F(CalculationWindow, SoftwareBesideNoMicrophoneCountsOne)
     ASSERT_EQ(state.micCount, 0);
     click(window->CmdUs);
     EXPECT_EQ(state.micCount, 1);
+}
+
+TEST_F(CalculationWindow, EachProposedLineSaysWhyOnHovering)
+{
+    start();
+    microphones(item::DeskMic, 2);
+    alarmBlock(item::Block4);
+    totalPower(QStringLiteral("300"));
+    click(window->CmdUs);
+    QStringList tips;
+    for (int row = 0; row < window->List3->count(); ++row)
+        tips.append(window->List3->item(row)->toolTip());
+    EXPECT_EQ(utf8(tips),
+              utf8({QStringLiteral("выбран пользователем"), QStringLiteral("выбран пользователем"),
+                    QStringLiteral("300 Вт ≤ 500 Вт; по 1 на канал, 1 канал; входы: линейных 1, "
+                                   "микрофонных 2"),
+                    QStringLiteral("распределение питания: 2 блока, по 6 на блок")}));
 }
 
 TEST_F(CalculationWindow, ConsolesTakeTwoMicrophonesOff)
