@@ -2,8 +2,9 @@
 # Installs what building, testing and running the program need, when it is missing (Debian).
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick x11-utils)
+packages=(build-essential cmake qt6-base-dev fonts-dejavu-core unzip libgtest-dev libgmock-dev libbenchmark-dev
+          clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick x11-utils
+          libxlsxwriter-dev poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

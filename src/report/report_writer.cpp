@@ -76,19 +76,11 @@ QString formatGeneralNumber(double value, const QLocale &locale)
     return text;
 }
 
-QStringList composeReport(const Requirements &requirements, const Proposal &proposal, const QLocale &locale)
+QStringList composeRequirements(const Requirements &requirements, double totalPower, const QLocale &locale)
 {
     const Requirements &r = requirements;
-    const QString totalPower = formatGeneralNumber(proposal.totalPower, locale);
+    const QString totalPowerText = formatGeneralNumber(totalPower, locale);
     QStringList lines;
-    // The headings, options and rules come to fewer than FixedLineCount; the lists add a line an item.
-    constexpr qsizetype FixedLineCount = 40;
-    lines.reserve(FixedLineCount + r.zoneLines.size() + r.sourceLines.size() + proposal.lines.size());
-
-    lines << QStringLiteral("ТЕХНИЧЕСКОЕ ЗАДАНИЕ: (Требования предъявляемые к системе)");
-    lines << QString(57, u'_');
-    lines << QString();
-
     if (r.semiAutomatic)
         lines << Bullet + QStringLiteral("Полуавтоматическое оповещение при помощи микрофона");
     if (r.automatic)
@@ -102,11 +94,11 @@ QStringList composeReport(const Requirements &requirements, const Proposal &prop
         lines << Bullet + QStringLiteral("Количество зон - ") + integerText(r.zoneCount);
     }
     if (r.powerMode == PowerMode::Total)
-        lines << Bullet + QStringLiteral("Суммарная мощность: - ") + totalPower + QStringLiteral(" Вт");
+        lines << Bullet + QStringLiteral("Суммарная мощность: - ") + totalPowerText + QStringLiteral(" Вт");
     if (r.powerMode == PowerMode::PerZone) {
         lines << QStringLiteral("Раскладка по зонам:");
         appendItems(lines, r.zoneLines);
-        lines << QStringLiteral("ИТОГО: ") + totalPower + QStringLiteral(" Вт");
+        lines << QStringLiteral("ИТОГО: ") + totalPowerText + QStringLiteral(" Вт");
     }
     lines << QString();
     if (r.powerReserve)
@@ -135,6 +127,22 @@ QStringList composeReport(const Requirements &requirements, const Proposal &prop
         lines << Bullet + QStringLiteral("Возможность резервирования по питанию");
     if (r.cabinet)
         lines << Bullet + QStringLiteral("Наличие шкафа для установки блоков");
+    return lines;
+}
+
+QStringList composeReport(const Requirements &requirements, const Proposal &proposal, const QLocale &locale)
+{
+    const Requirements &r = requirements;
+    QStringList lines;
+    // The headings, options and rules come to fewer than FixedLineCount; the lists add a line an item.
+    constexpr qsizetype FixedLineCount = 40;
+    lines.reserve(FixedLineCount + r.zoneLines.size() + r.sourceLines.size() + proposal.lines.size());
+
+    lines << QStringLiteral("ТЕХНИЧЕСКОЕ ЗАДАНИЕ: (Требования предъявляемые к системе)");
+    lines << QString(57, u'_');
+    lines << QString();
+
+    lines << composeRequirements(requirements, proposal.totalPower, locale);
     lines << Rule;
 
     lines << QStringLiteral("ВЫБРАННЫЕ ЗВУКОВЫЕ ИСТОЧНИКИ:");

@@ -15,6 +15,10 @@ inline const QString ReportFileName = QStringLiteral("Спецификация.d
 // 15 significant digits and the locale's decimal separator, no digit grouping.
 QString formatGeneralNumber(double value, const QLocale &locale);
 
+// The requirements as the report states them, between its heading and the first rule, blank lines
+// included; totalPower is the calculation's TotalPower.
+QStringList composeRequirements(const Requirements &requirements, double totalPower, const QLocale &locale);
+
 // The lines of "Спецификация.dat" for a finished calculation, in the order of the report format.
 QStringList composeReport(const Requirements &requirements, const Proposal &proposal, const QLocale &locale);
 

@@ -1,0 +1,54 @@
+#include "documents/document_content.h"
+
+#include "calc/calculation_state.h"
+#include "catalogue/unit_figures.h"
+#include "report/report_writer.h"
+
+#include <cmath>
+
+namespace orvika {
+
+std::optional<double> DocumentRow::powerDraw() const
+{
+    return unitPowerDraw ? std::optional(*unitPowerDraw * quantity) : std::nullopt;
+}
+
+std::optional<double> DocumentRow::heightUnits() const
+{
+    return unitHeightUnits ? std::optional(*unitHeightUnits * quantity) : std::nullopt;
+}
+
+std::int64_t heatBtuPerHour(double watts)
+{
+    return std::llround(watts * BtuPerHourPerWatt);
+}
+
+DocumentContent composeDocument(const Catalogue &catalogue, const Requirements &requirements,
+                                const Proposal &proposal, const QDate &date, const QLocale &locale)
+{
+    DocumentContent content;
+    content.date = date;
+    for (const QString &line : composeRequirements(requirements, proposal.totalPower, locale)) {
+        if (!line.isEmpty())
+            content.requirements.append(line);
+    }
+    for (const QString &line : requirements.sourceLines) {
+        if (!line.isEmpty())
+            content.sources.append(line);
+    }
+    content.rows.reserve(proposal.lines.size());
+    for (qsizetype i = 0; i < proposal.lines.size(); ++i) {
+        // A proposal from a saved list has lines only; they come apart the same way.
+        const ProposedItem item =
+            i < proposal.items.size() ? proposal.items.at(i) : itemOfLine(proposal.lines.at(i));
+        const UnitFigures figures = unitFigures(catalogue, item.designation);
+        content.rows.append({int(i) + 1, item.designation, item.quantity, figures.powerDraw,
+                             figures.heightUnits, item.reason});
+    }
+    content.totals = proposal.totals;
+    content.heatBtuPerHour = heatBtuPerHour(proposal.totals.powerDraw);
+    content.schemeChoice = proposal.schemeChoice;
+    return content;
+}
+
+} // namespace orvika

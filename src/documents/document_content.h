@@ -1,0 +1,54 @@
+#pragma once
+
+#include "calc/proposal.h"
+#include "calc/requirements.h"
+#include "catalogue/catalogue.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+// What every document of a finished calculation shows: the printed and PDF specification and the
+// bills of materials. Made from the proposal and the requirements; the per-unit figures come from the
+// catalogue line of each designation.
+namespace orvika {
+
+inline const QString DocumentTitle = QStringLiteral("Спецификация оборудования системы оповещения");
+
+// 1 W of consumption given off as heat, in BTU per hour.
+inline constexpr double BtuPerHourPerWatt = 3.412;
+
+struct DocumentRow
+{
+    int position = 0; // from 1
+    QString designation;
+    std::int32_t quantity = 0;
+    std::optional<double> unitPowerDraw;   // W per piece; empty when the catalogue has no figure
+    std::optional<double> unitHeightUnits; // rack units per piece
+    QString reason;
+
+    std::optional<double> powerDraw() const; // per piece × quantity
+    std::optional<double> heightUnits() const;
+};
+
+struct DocumentContent
+{
+    QDate date;
+    QStringList requirements; // as the report states them, without its blank lines
+    QStringList sources;      // the chosen sources' lines
+    QList<DocumentRow> rows;  // one for each proposed line, in order
+    Totals totals;            // as the calculation accounted them
+    std::int64_t heatBtuPerHour = 0;
+    QString schemeChoice;
+};
+
+DocumentContent composeDocument(const Catalogue &catalogue, const Requirements &requirements,
+                                const Proposal &proposal, const QDate &date, const QLocale &locale);
+
+// The heat given off by a consumption in W, in BTU/h rounded to a whole number.
+std::int64_t heatBtuPerHour(double watts);
+
+} // namespace orvika
