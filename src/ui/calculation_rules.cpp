@@ -82,7 +82,8 @@ void MainWindow::composeSpecification()
 {
     List3->clear();
     ОчистСпиУс();
-    const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, gatherRequirements());
+    const Requirements requirements = gatherRequirements();
+    const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, requirements);
     m_state.micCount = proposal.micCount;
     List3->addItems(proposal.lines);
     // The rule's reason for each line, on hovering it.
@@ -98,15 +99,16 @@ void MainWindow::composeSpecification()
     m_state.totalPower = proposal.totalPower;
     m_state.schemeChoice = proposal.schemeChoice;
     m_state.calculationDone = true;
-    Pech();
+    if (Pech())
+        rememberFinishedCalculation(requirements, proposal);
     ОчистСпиУс();
 }
 
-void MainWindow::Pech()
+bool MainWindow::Pech()
 {
     if (!m_state.calculationDone) {
         m_dialogs.message(this, QStringLiteral("Вначале произведите расчет"));
-        return;
+        return false;
     }
     Proposal finished;
     finished.lines = itemsOf(List3);
@@ -117,9 +119,10 @@ void MainWindow::Pech()
     const QString path = QDir(m_state.appDir).filePath(ReportFileName);
     if (const auto error = writeFileAtomically(path, encodeLines(lines))) {
         m_dialogs.message(this, writeFailureMessage(ReportFileName, *error));
-        return;
+        return false;
     }
     m_dialogs.message(this, QStringLiteral("Данные находятся в файле Спецификация"));
+    return true;
 }
 
 } // namespace orvika

@@ -2,8 +2,11 @@
 
 #include "calc/proposal.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace orvika {
 
@@ -31,6 +34,22 @@ QString WidgetDialogs::input(QWidget *parent, const QString &title, const QStrin
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
+}
+
+} // namespace orvika
+
+namespace orvika {
+
+QString WidgetDialogs::saveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                    const QString &proposedName, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(proposedName), filter);
+}
+
+bool WidgetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace orvika

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace orvika {
@@ -22,6 +23,14 @@ public:
     // typed text, or the empty text on Cancel or close.
     virtual QString input(QWidget *parent, const QString &title, const QString &prompt,
                           const QString &initialText, QPoint position) = 0;
+
+    // The standard dialog for saving a file, opened in folder with proposedName; it asks before an
+    // existing file is replaced. Returns the chosen path, or the empty text on Cancel.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &proposedName, const QString &filter) = 0;
+
+    // The standard print dialog for printer. False on Cancel.
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
 // The real boxes: QMessageBox and QInputDialog.
@@ -31,6 +40,9 @@ public:
     void message(QWidget *parent, const QString &text) override;
     QString input(QWidget *parent, const QString &title, const QString &prompt, const QString &initialText,
                   QPoint position) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &proposedName, const QString &filter) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
 
 // The program's line break ("\n\r") shown as one line break.

@@ -23,6 +23,7 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
     connectPowerRules();
     connectCalculationRules();
     connectDocumentRules();
+    connectExportRules();
 }
 
 MainWindow::~MainWindow()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/shared_state.h"
+#include "calc/proposal.h"
 #include "calc/requirements.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -27,7 +29,7 @@ class Spinner;
 // controls are split by concern: parameter_rules.cpp (zones, channels, options, line control),
 // source_rules.cpp (the four source rows), power_rules.cpp (the load in watts and the clearing
 // buttons), calculation_rules.cpp ("Составить спецификацию" and the report), document_rules.cpp
-// (the menu's save and load).
+// (the menu's save and load), export_rules.cpp (the documents of a finished calculation).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -43,7 +45,8 @@ public:
     void ДобМузБл(const QString &name, std::int32_t count);
     void ДобКонс();
     void ОчистСпиВх();
-    void Pech();
+    // Writes the report of the finished calculation; true when it is on disk.
+    bool Pech();
 
     SharedState &state() { return m_state; }
     Dialogs &dialogs() { return m_dialogs; }
@@ -72,6 +75,7 @@ private:
     void connectPowerRules();
     void connectCalculationRules();
     void connectDocumentRules();
+    void connectExportRules();
 
     // Rules with more than a line or two.
     void chooseAlarmBlock();
@@ -89,6 +93,20 @@ private:
     void openLoadWindow();
     void openInformationWindow();
     bool accountSource(const QString &name, std::int32_t count);
+
+    // export_rules.cpp: the documents are offered while List3 shows a calculation that wrote its report.
+    enum class Export { Pdf, Csv, Excel };
+    void rememberFinishedCalculation(const Requirements &requirements, const Proposal &proposal);
+    void forgetFinishedCalculation();
+    void printDocument();
+    void exportDocument(Export kind);
+
+    struct FinishedCalculation
+    {
+        Requirements requirements;
+        Proposal proposal;
+    };
+    std::optional<FinishedCalculation> m_finished;
 
     SharedState &m_state;
     Dialogs &m_dialogs;
@@ -139,6 +157,10 @@ public:
 
     // Menu "Меню".
     QAction *Mnuskak = nullptr, *M_z_spec = nullptr, *Minf = nullptr, *fEx = nullptr;
+
+    // Menu "Документ": the printed specification and the bills of materials.
+    QAction *printDocumentAction = nullptr, *exportPdfAction = nullptr, *exportCsvAction = nullptr,
+            *exportExcelAction = nullptr;
 };
 
 } // namespace orvika

@@ -330,6 +330,20 @@ void MainWindow::buildMenu()
     menu->addSeparator();
     fEx = menu->addAction(QStringLiteral("Exit"));
     fEx->setObjectName(QStringLiteral("fEx"));
+
+    QMenu *documents = bar->addMenu(QStringLiteral("Документ"));
+    documents->setObjectName(QStringLiteral("documentMenu"));
+    documents->menuAction()->setObjectName(QStringLiteral("documentMenu"));
+    const auto add = [documents](QAction *&action, const QString &text, const char *name) {
+        action = documents->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        action->setEnabled(false); // until a calculation has written its report
+    };
+    add(printDocumentAction, QStringLiteral("Печать…"), "printDocument");
+    documents->addSeparator();
+    add(exportPdfAction, QStringLiteral("Экспорт в PDF…"), "exportPdf");
+    add(exportCsvAction, QStringLiteral("Экспорт в CSV…"), "exportCsv");
+    add(exportExcelAction, QStringLiteral("Экспорт в Excel…"), "exportExcel");
 }
 
 void MainWindow::buildSourceFrame()

@@ -10,10 +10,14 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -104,6 +108,19 @@ inline std::unique_ptr<OpenWindow> openWindow(const QString &workingDir)
 inline std::unique_ptr<OpenWindow> openWindow(const WorkingDirectory &dir)
 {
     return openWindow(dir.path());
+}
+
+// States a complete installation as a user does: a message block and 300 W in all.
+inline void stateSmallInstallation(MainWindow &w)
+{
+    QTest::mouseClick(w.Check3, Qt::LeftButton, {}, QPoint(2, w.Check3->height() / 2));
+    const int row = w.CmbAL->findText(unit::MessageBlock4);
+    w.CmbAL->setCurrentIndex(row);
+    emit w.CmbAL->activated(row);
+    QTest::mouseClick(w.CmdAL, Qt::LeftButton);
+    QTest::mouseClick(w.Opt1, Qt::LeftButton, {}, QPoint(2, w.Opt1->height() / 2));
+    w.TxtP->setFocus();
+    QTest::keyClicks(w.TxtP, QStringLiteral("300"));
 }
 
 // Selects a listed file by clicking it, as the user does.

@@ -194,7 +194,7 @@ TEST_F(MainWindowDesign, TitleClientAreaAndMenuBar)
 TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
 {
     const QList<QAction *> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 1);
+    ASSERT_EQ(bar.size(), 2); // "Меню", then the documents
     EXPECT_EQ(bar[0]->text(), QStringLiteral("Меню"));
     ASSERT_TRUE(bar[0]->menu());
     EXPECT_EQ(bar[0]->menu()->objectName(), QStringLiteral("fMen"));
@@ -214,6 +214,23 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
     EXPECT_EQ(items[1], window->M_z_spec);
     EXPECT_EQ(items[2], window->Minf);
     EXPECT_EQ(items[4], window->fEx);
+
+    EXPECT_EQ(bar[1]->text(), QStringLiteral("Документ"));
+    ASSERT_TRUE(bar[1]->menu());
+    const QList<QAction *> documents = bar[1]->menu()->actions();
+    const QList<QAction *> expected = {window->printDocumentAction, nullptr, window->exportPdfAction,
+                                       window->exportCsvAction, window->exportExcelAction};
+    const QStringList documentCaptions = {"Печать…", "", "Экспорт в PDF…", "Экспорт в CSV…",
+                                          "Экспорт в Excel…"};
+    ASSERT_EQ(documents.size(), expected.size());
+    for (int i = 0; i < documents.size(); ++i) {
+        EXPECT_EQ(documents[i]->isSeparator(), expected[i] == nullptr) << i;
+        if (expected[i]) {
+            EXPECT_EQ(documents[i], expected[i]);
+            EXPECT_EQ(documents[i]->text(), documentCaptions[i]);
+            EXPECT_FALSE(documents[i]->isEnabled()) << "nothing to show before a calculation";
+        }
+    }
 }
 
 TEST_F(MainWindowDesign, MembersAreTheNamedControls)

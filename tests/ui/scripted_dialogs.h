@@ -3,9 +3,11 @@
 #include "ui/dialogs.h"
 
 #include <QPoint>
+#include <QPrinter>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace orvika::test {
 
@@ -31,6 +33,29 @@ public:
         return answers.isEmpty() ? QString() : answers.dequeue();
     }
 
+    struct FileCall
+    {
+        QString caption;
+        QString folder;
+        QString proposedName;
+        QString filter;
+    };
+
+    // Answered from fileAnswers (Cancel when empty).
+    QString saveFileName(QWidget *, const QString &caption, const QString &folder,
+                         const QString &proposedName, const QString &filter) override
+    {
+        fileCalls.append({caption, folder, proposedName, filter});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+
+    // Cancel unless the test chose a printer.
+    bool choosePrinter(QWidget *, QPrinter &printer) override
+    {
+        ++printDialogs;
+        return printerChoice ? printerChoice(printer) : false;
+    }
+
     // Takes the messages recorded so far.
     QStringList takeMessages()
     {
@@ -42,6 +67,10 @@ public:
     QStringList messages;
     QList<InputCall> inputs;
     QQueue<QString> answers;
+    QList<FileCall> fileCalls;
+    QQueue<QString> fileAnswers;
+    int printDialogs = 0;
+    std::function<bool(QPrinter &)> printerChoice;
 };
 
 } // namespace orvika::test

@@ -1,10 +1,6 @@
 #include "document_window.h"
 #include "support/file_faults.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <cstring>
 
 // A working directory the system refuses to write to, for want of space or beyond the file-size
@@ -44,19 +40,6 @@ bool prepareFolder(const QString &folder)
         ready = ready && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
     return ready && EarlierReport.size() > qsizetype(SizeLimit);
-}
-
-// A message block and 300 W in all: a complete installation.
-void stateRequirements(MainWindow &w)
-{
-    QTest::mouseClick(w.Check3, Qt::LeftButton, {}, QPoint(2, w.Check3->height() / 2));
-    const int row = w.CmbAL->findText(unit::MessageBlock4);
-    w.CmbAL->setCurrentIndex(row);
-    emit w.CmbAL->activated(row);
-    QTest::mouseClick(w.CmdAL, Qt::LeftButton);
-    QTest::mouseClick(w.Opt1, Qt::LeftButton, {}, QPoint(2, w.Opt1->height() / 2));
-    w.TxtP->setFocus();
-    QTest::keyClicks(w.TxtP, QStringLiteral("300"));
 }
 
 // What a user does: composes, keeps a copy under a new name and one over the earlier copy. Each
@@ -120,7 +103,7 @@ TEST(WriteFailure, BeyondTheFileSizeLimitNothingIsEmptiedOrAnnounced)
     ASSERT_TRUE(prepareFolder(folder.path()));
     const auto w = openWindow(folder.path());
     ASSERT_TRUE(w->window);
-    stateRequirements(*w->window);
+    stateSmallInstallation(*w->window);
     ASSERT_EQ(w->dialogs.takeMessages(), QStringList());
     const QStringList before = listing(folder.path());
 
@@ -139,7 +122,7 @@ TEST(WriteFailure, OnAFullDiskNothingIsEmptiedOrAnnounced)
     ASSERT_TRUE(prepareFolder(disk.path()));
     const auto w = openWindow(disk.path());
     ASSERT_TRUE(w->window);
-    stateRequirements(*w->window);
+    stateSmallInstallation(*w->window);
     ASSERT_EQ(w->dialogs.takeMessages(), QStringList());
     ASSERT_TRUE(disk.fill());
     const QStringList before = listing(disk.path());

@@ -1,0 +1,96 @@
+#include "catalogue/text_file.h"
+#include "documents/bill_csv.h"
+#include "documents/bill_xlsx.h"
+#include "documents/document_content.h"
+#include "documents/document_painter.h"
+#include "documents/pdf_export.h"
+#include "ui/dialogs.h"
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QDate>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPrinter>
+
+// "Документ": the printed specification and the bills of materials of the calculation List3 shows.
+namespace orvika {
+
+void MainWindow::connectExportRules()
+{
+    connect(printDocumentAction, &QAction::triggered, this, &MainWindow::printDocument);
+    connect(exportPdfAction, &QAction::triggered, this, [this] { exportDocument(Export::Pdf); });
+    connect(exportCsvAction, &QAction::triggered, this, [this] { exportDocument(Export::Csv); });
+    connect(exportExcelAction, &QAction::triggered, this, [this] { exportDocument(Export::Excel); });
+
+    // Whatever changes List3 (a new calculation, a load, a clearing) leaves it showing something else.
+    QAbstractItemModel *list = List3->model();
+    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(list, signal, this, &MainWindow::forgetFinishedCalculation);
+    connect(list, &QAbstractItemModel::modelReset, this, &MainWindow::forgetFinishedCalculation);
+    connect(list, &QAbstractItemModel::dataChanged, this, &MainWindow::forgetFinishedCalculation);
+}
+
+void MainWindow::rememberFinishedCalculation(const Requirements &requirements, const Proposal &proposal)
+{
+    m_finished = FinishedCalculation{requirements, proposal};
+    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction})
+        action->setEnabled(true);
+}
+
+void MainWindow::forgetFinishedCalculation()
+{
+    m_finished.reset();
+    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction})
+        action->setEnabled(false);
+}
+
+void MainWindow::printDocument()
+{
+    if (!m_finished)
+        return;
+    const DocumentContent content = composeDocument(m_state.catalogue, m_finished->requirements,
+                                                    m_finished->proposal, QDate::currentDate(), QLocale());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(DocumentTitle);
+    prepareDocumentPage(printer);
+    if (!m_dialogs.choosePrinter(this, printer))
+        return;
+    if (paintDocument(printer, content) == 0)
+        m_dialogs.message(this, QStringLiteral("Ошибка печати: принтер недоступен"));
+}
+
+void MainWindow::exportDocument(Export kind)
+{
+    if (!m_finished)
+        return;
+    struct Choice
+    {
+        QString caption, proposedName, filter;
+    };
+    const Choice choice =
+        kind == Export::Pdf ? Choice{QStringLiteral("Экспорт в PDF"), QStringLiteral("Спецификация.pdf"),
+                                     QStringLiteral("PDF (*.pdf)")}
+        : kind == Export::Csv ? Choice{QStringLiteral("Экспорт в CSV"), QStringLiteral("Спецификация.csv"),
+                                       QStringLiteral("CSV (*.csv)")}
+                              : Choice{QStringLiteral("Экспорт в Excel"), QStringLiteral("Спецификация.xlsx"),
+                                       QStringLiteral("Excel (*.xlsx)")};
+    const QString path =
+        m_dialogs.saveFileName(this, choice.caption, m_state.appDir, choice.proposedName, choice.filter);
+    if (path.isEmpty())
+        return;
+
+    const DocumentContent content = composeDocument(m_state.catalogue, m_finished->requirements,
+                                                    m_finished->proposal, QDate::currentDate(), QLocale());
+    const std::optional<QString> error = kind == Export::Pdf   ? writeDocumentPdf(path, content)
+                                         : kind == Export::Csv ? writeFileAtomically(path, billAsCsv(content))
+                                                               : writeBillXlsx(path, content);
+    const QString name = QFileInfo(path).fileName();
+    if (error) {
+        m_dialogs.message(this, writeFailureMessage(name, *error));
+        return;
+    }
+    m_dialogs.message(this, QStringLiteral("Сохранено как: ") + name);
+}
+
+} // namespace orvika
