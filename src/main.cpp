@@ -1,20 +1,42 @@
 #include "app/fonts.h"
 #include "app/shared_state.h"
 #include "app/startup.h"
+#include "cli/command_line.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
 #include <QDir>
+#include <cstdio>
 
 #ifdef ORVIKA_QUIT_ON_FIRST_SHOW
 #include "quit_on_first_paint.h"
 #endif
 
+namespace {
+
+// On the command line standard error carries the program's own messages only.
+void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    const bool commandLine = orvika::wantsCommandLine(argc, argv);
+    if (commandLine) {
+        // The window's rules run without a window, so no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietQtMessages);
+    }
     QApplication app(argc, argv);
     app.setApplicationName(orvika::ApplicationTitle);
+    app.setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
+    if (commandLine)
+        return orvika::runCommandLine(app.arguments());
     orvika::registerTahoma();
 
     orvika::SharedState state;

@@ -8,16 +8,6 @@
 
 namespace orvika {
 
-std::optional<double> DocumentRow::powerDraw() const
-{
-    return unitPowerDraw ? std::optional(*unitPowerDraw * quantity) : std::nullopt;
-}
-
-std::optional<double> DocumentRow::heightUnits() const
-{
-    return unitHeightUnits ? std::optional(*unitHeightUnits * quantity) : std::nullopt;
-}
-
 std::int64_t heatBtuPerHour(double watts)
 {
     return std::llround(watts * BtuPerHourPerWatt);

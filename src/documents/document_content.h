@@ -30,8 +30,15 @@ struct DocumentRow
     std::optional<double> unitHeightUnits; // rack units per piece
     QString reason;
 
-    std::optional<double> powerDraw() const; // per piece × quantity
-    std::optional<double> heightUnits() const;
+    // Per piece × quantity.
+    std::optional<double> powerDraw() const
+    {
+        return unitPowerDraw ? std::optional(*unitPowerDraw * quantity) : std::nullopt;
+    }
+    std::optional<double> heightUnits() const
+    {
+        return unitHeightUnits ? std::optional(*unitHeightUnits * quantity) : std::nullopt;
+    }
 };
 
 struct DocumentContent

@@ -76,9 +76,9 @@ Requirements MainWindow::gatherRequirements() const
     return r;
 }
 
-// "Составить спецификацию": the calculation runs on the requirements as they stand; its messages are
-// shown in order, the proposal goes to List3 and a complete one is written to the report.
-void MainWindow::composeSpecification()
+// The calculation as "Составить спецификацию" runs it, short of the report: its messages shown in
+// order, the proposal in List3 with the reason of each line on hovering. Empty when it stopped.
+std::optional<MainWindow::FinishedCalculation> MainWindow::runCalculation()
 {
     List3->clear();
     ОчистСпиУс();
@@ -86,21 +86,30 @@ void MainWindow::composeSpecification()
     const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, requirements);
     m_state.micCount = proposal.micCount;
     List3->addItems(proposal.lines);
-    // The rule's reason for each line, on hovering it.
     for (qsizetype i = 0; i < proposal.items.size() && i < List3->count(); ++i)
         List3->item(int(i))->setToolTip(proposal.items.at(i).reason);
     for (const CalcMessage &message : proposal.messages)
         m_dialogs.message(this, message.text);
     if (!proposal.complete) {
         ОчистСпиУс();
-        return;
+        return std::nullopt;
     }
     m_state.workingTotals = proposal.totals;
     m_state.totalPower = proposal.totalPower;
     m_state.schemeChoice = proposal.schemeChoice;
     m_state.calculationDone = true;
+    return FinishedCalculation{requirements, proposal};
+}
+
+// "Составить спецификацию": a complete proposal is written to the report, and its documents are
+// offered once it is.
+void MainWindow::composeSpecification()
+{
+    const std::optional<FinishedCalculation> finished = runCalculation();
+    if (!finished)
+        return;
     if (Pech())
-        rememberFinishedCalculation(requirements, proposal);
+        rememberFinishedCalculation(*finished);
     ОчистСпиУс();
 }
 

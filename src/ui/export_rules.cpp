@@ -31,9 +31,9 @@ void MainWindow::connectExportRules()
     connect(list, &QAbstractItemModel::dataChanged, this, &MainWindow::forgetFinishedCalculation);
 }
 
-void MainWindow::rememberFinishedCalculation(const Requirements &requirements, const Proposal &proposal)
+void MainWindow::rememberFinishedCalculation(const FinishedCalculation &finished)
 {
-    m_finished = FinishedCalculation{requirements, proposal};
+    m_finished = finished;
     for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction})
         action->setEnabled(true);
 }

@@ -48,6 +48,14 @@ public:
     // Writes the report of the finished calculation; true when it is on disk.
     bool Pech();
 
+    // A complete calculation: what was required and what was proposed.
+    struct FinishedCalculation
+    {
+        Requirements requirements;
+        Proposal proposal;
+    };
+    std::optional<FinishedCalculation> runCalculation();
+
     SharedState &state() { return m_state; }
     Dialogs &dialogs() { return m_dialogs; }
 
@@ -96,16 +104,11 @@ private:
 
     // export_rules.cpp: the documents are offered while List3 shows a calculation that wrote its report.
     enum class Export { Pdf, Csv, Excel };
-    void rememberFinishedCalculation(const Requirements &requirements, const Proposal &proposal);
+    void rememberFinishedCalculation(const FinishedCalculation &finished);
     void forgetFinishedCalculation();
     void printDocument();
     void exportDocument(Export kind);
 
-    struct FinishedCalculation
-    {
-        Requirements requirements;
-        Proposal proposal;
-    };
     std::optional<FinishedCalculation> m_finished;
 
     SharedState &m_state;

@@ -108,7 +108,7 @@ void apply(MainWindow &w, const LoadAction &action)
 
 } // namespace
 
-void loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
+bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
 {
     QWidget *const parent = messageParent != nullptr ? messageParent : &window;
     resetForLoad(window);
@@ -117,17 +117,17 @@ void loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
     // A folder, a pipe or a device under a report's name would block or fail the reading.
     if (info.exists() && !info.isFile()) {
         window.dialogs().message(parent, openFailureMessage(name, PathFileAccessError));
-        return;
+        return false;
     }
     if (info.size() > LargestLoadableReport) {
         window.dialogs().message(parent, QStringLiteral("Файл ") + name +
                                              QStringLiteral(" слишком велик для спецификации"));
-        return;
+        return false;
     }
     const TextReadResult file = readTextFile(path);
     if (file.errorCode) {
         window.dialogs().message(parent, openFailureMessage(name, *file.errorCode));
-        return;
+        return false;
     }
     // A fresh parser: no source section left open by an earlier, cut-off report.
     ReportLineParser parser;
@@ -138,6 +138,7 @@ void loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
         for (const LoadAction &action : parser.parseLine(line))
             apply(window, action);
     }
+    return true;
 }
 
 } // namespace orvika

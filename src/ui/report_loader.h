@@ -11,8 +11,8 @@ class MainWindow;
 // Replays a saved report through the main window's own controls and public procedures, so the
 // requirements, counts, power, reserve, zone list and sources come back as the user had set them.
 // The window is reset first, also when the file then turns out unreadable; a failure is shown over
-// messageParent (the main window when null).
-void loadReport(MainWindow &window, const QString &path, QWidget *messageParent = nullptr);
+// messageParent (the main window when null). False when the file could not be read.
+bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent = nullptr);
 
 // Reports are a few kilobytes; a larger file is no report and is refused rather than read.
 inline constexpr qint64 LargestLoadableReport = 4 * 1024 * 1024;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+// The program's command line. Without arguments the window starts as always; with them the program
+// works without a window and ends with an exit status.
+namespace orvika {
+
+enum ExitStatus : int {
+    ExitDone = 0,
+    ExitFailed = 1, // the calculation stopped, or a file could not be read or written
+    ExitUsage = 2,
+};
+
+// True when the arguments ask for the command line rather than the window; decided before the
+// application object is made, which then needs no display.
+bool wantsCommandLine(int argc, char *argv[]);
+
+// Runs the command line in the current working directory, reading its Base/ as the window does.
+int runCommandLine(const QStringList &arguments);
+
+} // namespace orvika

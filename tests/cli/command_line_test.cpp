@@ -1,0 +1,226 @@
+#include "catalogue/text_file.h"
+#include "report/report_writer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// The program started from the command line, as a user or a script starts it: in a working
+// directory with its Base/, without a display.
+namespace orvika::test {
+namespace {
+
+const QString Program = QStringLiteral(ORVIKA_PROGRAM);
+const QString Fixtures = QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/reports");
+
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QStringList errorLines;
+};
+
+class CommandLine : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Base")));
+        for (const QString &name : {QStringLiteral("Base-Date"), QStringLiteral("Sxemm")})
+            ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/") + name,
+                                    dir.filePath(QStringLiteral("Base/") + name)));
+        ASSERT_TRUE(QFile::copy(Fixtures + QStringLiteral("/every_option.dat"),
+                                dir.filePath(QStringLiteral("отчёт.dat"))));
+    }
+
+    Outcome run(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(dir.path());
+        process.start(Program, arguments);
+        Outcome result;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.exitCode = process.exitCode();
+        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        result.errorLines =
+            QString::fromLocal8Bit(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        return result;
+    }
+
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+
+    QByteArray read(const QString &name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+struct ExportCase
+{
+    const char *format;
+    const char *output;
+    QByteArray start;
+};
+
+class Exports : public CommandLine, public ::testing::WithParamInterface<ExportCase>
+{
+};
+
+TEST_P(Exports, WriteTheDocumentOfTheLoadedReportAndNothingElse)
+{
+    const QString output = QString::fromUtf8(GetParam().output);
+    const Outcome result = run({QStringLiteral("--export"), QString::fromLatin1(GetParam().format),
+                                QStringLiteral("--output"), output, QStringLiteral("отчёт.dat")});
+    EXPECT_EQ(result.exitCode, 0) << result.errorLines.join(u'\n').toStdString();
+    EXPECT_EQ(result.errorLines, QStringList());
+    EXPECT_TRUE(read(output).startsWith(GetParam().start));
+    EXPECT_EQ(files(), (QStringList{output, QStringLiteral("отчёт.dat")})) << "no Спецификация.dat";
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, Exports,
+                         ::testing::Values(ExportCase{"pdf", "документ.pdf", "%PDF-"},
+                                           ExportCase{"csv", "документ.csv", "\xEF\xBB\xBF\xE2\x84\x96;"},
+                                           ExportCase{"xlsx", "документ.xlsx", "PK"}),
+                         [](const auto &info) { return std::string(info.param.format); });
+
+// A report whose requirements all come back on loading is composed again into the same proposal.
+TEST_F(CommandLine, TheCsvListsTheProposalOfTheReport)
+{
+    ASSERT_TRUE(QFile::copy(Fixtures + QStringLiteral("/microphones_block_300w.dat"),
+                            dir.filePath(QStringLiteral("300.dat"))));
+    ASSERT_EQ(run({QStringLiteral("--export"), QStringLiteral("csv"), QStringLiteral("--output"),
+                   QStringLiteral("b.csv"), QStringLiteral("300.dat")})
+                  .exitCode,
+              0);
+    const QStringList report = decodeLines(read(QStringLiteral("300.dat")));
+    const QStringList rows = QString::fromUtf8(read(QStringLiteral("b.csv"))).split(QStringLiteral("\r\n"));
+    QStringList proposed;
+    for (qsizetype i = report.indexOf(QStringLiteral("ПРЕДЛОЖЕННАЯ СПЕЦИФИКАЦИЯ:")) + 2;
+         i < report.size() && report[i].startsWith(QStringLiteral("- ")); ++i)
+        proposed.append(report[i].mid(2));
+    ASSERT_EQ(rows.size(), proposed.size() + 2);
+    for (qsizetype i = 0; i < proposed.size(); ++i) {
+        const QStringList fields = rows[i + 1].split(u';');
+        EXPECT_EQ(fields.value(1) + QStringLiteral(" - ") + fields.value(2) + QStringLiteral(" шт."),
+                  proposed[i]);
+    }
+}
+
+struct FailureCase
+{
+    const char *label;
+    QStringList arguments;
+    int exitCode;
+    QString firstMessage; // what standard error starts with
+};
+
+void PrintTo(const FailureCase &value, std::ostream *out)
+{
+    *out << value.label;
+}
+
+class Failures : public CommandLine, public ::testing::WithParamInterface<FailureCase>
+{
+};
+
+TEST_P(Failures, EndWithTheirStatusAndLeaveNoDocument)
+{
+    const FailureCase &c = GetParam();
+    ASSERT_TRUE(
+        QFile::copy(Fixtures + QStringLiteral("/no_source.dat"), dir.filePath(QStringLiteral("пусто.dat"))));
+    QFile stops(dir.filePath(QStringLiteral("без мощности.dat")));
+    ASSERT_TRUE(stops.open(QIODevice::WriteOnly));
+    stops.write(encodeLines({QStringLiteral("ВЫБРАННЫЕ ЗВУКОВЫЕ ИСТОЧНИКИ:"),
+                             QStringLiteral("- K-3284 Проигрыватель компакт-дисков - 1 шт."),
+                             QStringLiteral("ПРЕДЛОЖЕННАЯ СПЕЦИФИКАЦИЯ:")}));
+    stops.close();
+    const QStringList before = files();
+
+    const Outcome result = run(c.arguments);
+    EXPECT_EQ(result.exitCode, c.exitCode) << result.errorLines.join(u'\n').toStdString();
+    ASSERT_FALSE(result.errorLines.isEmpty());
+    EXPECT_TRUE(result.errorLines.first().startsWith(c.firstMessage))
+        << result.errorLines.first().toStdString();
+    EXPECT_EQ(files(), before);
+}
+
+const QString PowerRange =
+    QStringLiteral("Суммарная мощность системы должна находится в диапазоне от 1 до 160000 Вт.");
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Failures,
+    ::testing::Values(
+        FailureCase{
+            "NothingAskedFor", {QStringLiteral("отчёт.dat")}, 2, QStringLiteral("Не указано, что делать")},
+        FailureCase{"UnknownFormat",
+                    {"--export", "doc", "--output", "a.doc", "отчёт.dat"},
+                    2,
+                    QStringLiteral("Неизвестный формат документа: doc")},
+        FailureCase{
+            "NoOutput", {"--export", "pdf", "отчёт.dat"}, 2, QStringLiteral("Не указан файл документа")},
+        FailureCase{"NoReport",
+                    {"--export", "pdf", "--output", "a.pdf"},
+                    2,
+                    QStringLiteral("Не указан файл сохранённой спецификации")},
+        FailureCase{"TwoReports",
+                    {"--export", "pdf", "--output", "a.pdf", "отчёт.dat", "пусто.dat"},
+                    2,
+                    QStringLiteral("Указано больше одного файла")},
+        FailureCase{"UnknownOption", {"--exprot", "pdf"}, 2, QStringLiteral("Unknown option 'exprot'")},
+        FailureCase{"MissingReport",
+                    {"--export", "pdf", "--output", "a.pdf", "нет.dat"},
+                    1,
+                    QStringLiteral("Ошибка открытия файла нет.dat 53")},
+        FailureCase{
+            "CalculationStops", {"--export", "csv", "--output", "a.csv", "без мощности.dat"}, 1, PowerRange},
+        FailureCase{"OutputFolderMissing",
+                    {"--export", "pdf", "--output", "нет/a.pdf", "отчёт.dat"},
+                    1,
+                    QStringLiteral("Ошибка записи файла a.pdf: ")}),
+    [](const ::testing::TestParamInfo<FailureCase> &info) { return std::string(info.param.label); });
+
+TEST_F(CommandLine, AWarningGoesToStandardErrorAndTheDocumentIsStillWritten)
+{
+    ASSERT_TRUE(
+        QFile::copy(Fixtures + QStringLiteral("/no_source.dat"), dir.filePath(QStringLiteral("пусто.dat"))));
+    const Outcome result = run({"--export", "csv", "--output", "a.csv", "пусто.dat"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.errorLines, QStringList{QStringLiteral("Вы не выбрали звуковой источник")});
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("a.csv"))));
+}
+
+TEST_F(CommandLine, WithoutItsCatalogueTheProgramSaysSoAndFails)
+{
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("Base/Base-Date"))));
+    const Outcome result = run({"--export", "pdf", "--output", "a.pdf", "отчёт.dat"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errorLines, (QStringList{QStringLiteral("Ошибка открытия файла Base-Date 53"),
+                                              QStringLiteral("База данных повреждена")}));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("a.pdf"))));
+}
+
+TEST_F(CommandLine, HelpAndVersionAsUsersExpect)
+{
+    const Outcome help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char *word : {"--export", "--output", "--version", "pdf, csv или xlsx"})
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(word))) << word;
+    const Outcome version = run({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QStringLiteral("ORVIKA " ORVIKA_VERSION "\n"));
+}
+
+} // namespace
+} // namespace orvika::test
