@@ -59,6 +59,7 @@ struct ArCase
     std::int32_t groups;
     std::int32_t arNumber;
     std::int32_t quantity; // 0: no line
+    const char *reason = "";
 };
 
 class ArUnitsTest : public ::testing::TestWithParam<ArCase>
@@ -76,14 +77,25 @@ TEST_P(ArUnitsTest, CountsTheSwitchingUnits)
     EXPECT_EQ(state.lines,
               c.quantity ? QStringList{Ar + QStringLiteral(" - %1 шт.").arg(c.quantity)} : QStringList{});
     EXPECT_EQ(state.totals, (Totals{c.quantity, 20 * c.quantity, c.quantity}));
+    EXPECT_EQ(state.items.value(0).reason, QString::fromUtf8(c.reason));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ArUnitsTest,
-    ::testing::Values(ArCase{"NineInOneGroup", 9, 1, 6, 2}, ArCase{"EightInOneGroup", 8, 1, 5, 2},
-                      ArCase{"EightWithArNumberSix", 8, 1, 6, 1}, ArCase{"FourPerGroupNeedNone", 4, 1, 6, 0},
-                      ArCase{"FivePerGroupNeedOne", 5, 1, 6, 1}, ArCase{"NoGroupCountsAsOne", 5, 0, 6, 1},
-                      ArCase{"TwoGroups", 10, 2, 6, 1}, ArCase{"FourGroups", 16, 4, 6, 0}),
+    ::testing::Values(ArCase{"NineInOneGroup", 9, 1, 6, 2,
+                             "9 усилителей, по 4 на группу: сверх них 5, 1 блок и ещё 1 на каждые 5"},
+                      ArCase{"EightInOneGroup", 8, 1, 5, 2,
+                             "8 усилителей, по 4 на группу: сверх них 4, 1 блок и ещё 1 на каждые 4"},
+                      ArCase{"EightWithArNumberSix", 8, 1, 6, 1,
+                             "8 усилителей, по 4 на группу: сверх них 4, 1 блок и ещё 1 на каждые 5"},
+                      ArCase{"FourPerGroupNeedNone", 4, 1, 6, 0},
+                      ArCase{"FivePerGroupNeedOne", 5, 1, 6, 1,
+                             "5 усилителей, по 4 на группу: сверх них 1, 1 блок и ещё 1 на каждые 5"},
+                      ArCase{"NoGroupCountsAsOne", 5, 0, 6, 1,
+                             "5 усилителей, по 4 на группу: сверх них 1, 1 блок и ещё 1 на каждые 5"},
+                      ArCase{"TwoGroups", 10, 2, 6, 1,
+                             "10 усилителей, по 4 на группу × 2: сверх них 2, 1 блок и ещё 1 на каждые 5"},
+                      ArCase{"FourGroups", 16, 4, 6, 0}),
     [](const auto &info) { return std::string(info.param.label); });
 
 TEST(AuxiliaryUnits, ArNumberOfOneIsACatalogueError)
@@ -120,6 +132,12 @@ TEST(AuxiliaryUnits, LineControlAndAttenuators)
               (QStringList{QStringLiteral("K-3610 Ручной контроль - 3 шт."),
                            QStringLiteral("K-3630 Аттенюаторы - 3 шт."), Ml + QStringLiteral(" - 4 шт.")}));
     EXPECT_EQ(state.totals, (Totals{10, 45 + 45 + 100, 10}));
+    QStringList reasons;
+    for (const ProposedItem &item : state.items)
+        reasons.append(item.reason);
+    EXPECT_EQ(reasons, (QStringList{QStringLiteral("ручной контроль линий: по 1 на селектор зон → 3 шт."),
+                                    QStringLiteral("управление аттенюаторами: по 1 на селектор зон → 3 шт."),
+                                    QStringLiteral("автоматический контроль линий: 30 зон, по 8 на блок")}));
 }
 
 // Redundancy: y = ceiling(amplifiers of one channel / 4) units.
@@ -131,7 +149,10 @@ struct RedundancyCase
     std::int32_t qty2;
     std::int32_t channels;
     QStringList lines;
+    QStringList reasons;
 };
+
+const QString ReserveSet = QStringLiteral("резервный комплект усилителей одного канала");
 
 class RedundancyTest : public ::testing::TestWithParam<RedundancyCase>
 {
@@ -153,44 +174,58 @@ TEST_P(RedundancyTest, AddsUnitsAndReserveAmplifiers)
     state.amplifierCount = c.qty1 + c.qty2;
     addRedundancyUnits(catalogue, requirements, state);
     EXPECT_EQ(state.lines, c.lines);
+    QStringList reasons;
+    for (const ProposedItem &item : state.items)
+        reasons.append(item.reason);
+    EXPECT_EQ(reasons, c.reasons);
     EXPECT_FALSE(state.stopped);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RedundancyTest,
     ::testing::Values(
-        RedundancyCase{"ThreeAmplifiers",
-                       u"K-3105 Блок резервирования",
-                       1,
-                       2,
-                       1,
-                       {"K-3105 Блок резервирования - 1 шт.", Rem + " - 1 шт.", Block + " - 2 шт."}},
-        RedundancyCase{"FiveAmplifiers",
-                       u"K-3105 Блок резервирования",
-                       1,
-                       4,
-                       1,
-                       {"K-3105 Блок резервирования - 2 шт.", Rem + " - 1 шт.", Block + " - 4 шт."}},
-        RedundancyCase{"FullSetOfOneChannel",
-                       u"K-3105 Блок резервирования",
-                       2,
-                       6,
-                       2,
-                       {"K-3105 Блок резервирования - 1 шт.", Rem + " - 1 шт.", Block + " - 3 шт."}},
+        RedundancyCase{
+            "ThreeAmplifiers",
+            u"K-3105 Блок резервирования",
+            1,
+            2,
+            1,
+            {"K-3105 Блок резервирования - 1 шт.", Rem + " - 1 шт.", Block + " - 2 шт."},
+            {"резервирование усилителей: 3 усилителя на канал, по 4 на блок", ReserveSet, ReserveSet}},
+        RedundancyCase{
+            "FiveAmplifiers",
+            u"K-3105 Блок резервирования",
+            1,
+            4,
+            1,
+            {"K-3105 Блок резервирования - 2 шт.", Rem + " - 1 шт.", Block + " - 4 шт."},
+            {"резервирование усилителей: 5 усилителей на канал, по 4 на блок", ReserveSet, ReserveSet}},
+        RedundancyCase{
+            "FullSetOfOneChannel",
+            u"K-3105 Блок резервирования",
+            2,
+            6,
+            2,
+            {"K-3105 Блок резервирования - 1 шт.", Rem + " - 1 шт.", Block + " - 3 шт."},
+            {"резервирование усилителей: 4 усилителя на канал, по 4 на блок", ReserveSet, ReserveSet}},
         RedundancyCase{"SwitchWithoutBlocks",
                        u"K-3240 Блок переключения",
                        5,
                        0,
                        1,
-                       {"K-3240 Блок переключения - 2 шт.", Rem + " - 2 шт."}},
+                       {"K-3240 Блок переключения - 2 шт.", Rem + " - 2 шт."},
+                       {"резервирование усилителей: 5 усилителей на канал, по 4 на блок",
+                        "резервный усилитель: по 1 на блок переключения → 2 шт."}},
         RedundancyCase{"SwitchWithBlocks",
                        u"K-3240 Блок переключения",
                        1,
                        4,
                        1,
-                       {"K-3240 Блок переключения - 2 шт.", Block + " - 2 шт."}},
-        RedundancyCase{"NothingChosen", u"Выберите блок", 1, 4, 1, {}},
-        RedundancyCase{"LowerCaseModel", u"k-3105 Блок", 1, 4, 1, {}}),
+                       {"K-3240 Блок переключения - 2 шт.", Block + " - 2 шт."},
+                       {"резервирование усилителей: 5 усилителей на канал, по 4 на блок",
+                        "резервный усилитель: по 1 на блок переключения → 2 шт."}},
+        RedundancyCase{"NothingChosen", u"Выберите блок", 1, 4, 1, {}, {}},
+        RedundancyCase{"LowerCaseModel", u"k-3105 Блок", 1, 4, 1, {}, {}}),
     [](const auto &info) { return std::string(info.param.label); });
 
 TEST(AuxiliaryUnits, RedundancyLeavesTheAmplifiersOfOneChannel)

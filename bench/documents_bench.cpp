@@ -1,0 +1,64 @@
+#include "calc/calculation.h"
+#include "catalogue/scheme_library.h"
+#include "documents/bill_csv.h"
+#include "documents/bill_xlsx.h"
+#include "documents/document_content.h"
+#include "documents/pdf_export.h"
+#include "installations.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace bench;
+
+namespace {
+
+// The documents of the largest installation: 160 zones in 8 channels with every option.
+orvika::DocumentContent largeDocument(benchmark::State &state)
+{
+    const orvika::Catalogue catalogue = bundledCatalogue();
+    const orvika::Requirements requirements = largeInstallation();
+    const orvika::Proposal proposal =
+        orvika::calculate(catalogue, orvika::loadSchemeLibrary(DataDir).lines, requirements);
+    if (!proposal.complete)
+        state.SkipWithError("the installation does not compose");
+    return orvika::composeDocument(catalogue, requirements, proposal, QDate(2026, 12, 7), QLocale::c());
+}
+
+void pdfDocument(benchmark::State &state)
+{
+    const orvika::DocumentContent content = largeDocument(state);
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray pdf = orvika::documentPdf(content);
+        bytes = pdf.size();
+        benchmark::DoNotOptimize(pdf);
+    }
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(pdfDocument)->Unit(benchmark::kMillisecond);
+
+void csvBill(benchmark::State &state)
+{
+    const orvika::DocumentContent content = largeDocument(state);
+    for (auto _ : state) {
+        const QByteArray csv = orvika::billAsCsv(content);
+        benchmark::DoNotOptimize(csv);
+    }
+}
+BENCHMARK(csvBill)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+// Painting a PDF needs an application with fonts; offscreen, no display.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
