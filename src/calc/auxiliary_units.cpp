@@ -14,7 +14,7 @@ namespace {
 // The reason reads "<what>: <count>, по <figure> на блок"; countedText words the count.
 void addPerFigure(const Catalogue &catalogue, CalculationState &state, const QString &name,
                   const QString &code, double count, std::int32_t figure, const QString &what,
-                  const QString &countedText, const QString &figureUnit = {})
+                  const QString &countedText, LineRole role, const QString &figureUnit = {})
 {
     if (!requireEntry(state, name, code))
         return;
@@ -25,7 +25,8 @@ void addPerFigure(const Catalogue &catalogue, CalculationState &state, const QSt
     }
     addAccountedLine(catalogue, state, name, *quantity,
                      what + QStringLiteral(": ") + countedText + QStringLiteral(", по ") +
-                         QString::number(figure) + figureUnit + QStringLiteral(" на блок"));
+                         QString::number(figure) + figureUnit + QStringLiteral(" на блок"),
+                     role);
 }
 
 // "<what>: по 1 на селектор зон → N шт."
@@ -68,7 +69,7 @@ void addArUnits(const Catalogue &catalogue, CalculationState &state)
         reason += QStringLiteral(" × ") + QString::number(state.ampGroupCount);
     reason += QStringLiteral(": сверх них ") + QString::number(beyond) +
               QStringLiteral(", 1 блок и ещё 1 на каждые ") + QString::number(divisor);
-    addAccountedLine(catalogue, state, catalogue.arName, *quantity, reason);
+    addAccountedLine(catalogue, state, catalogue.arName, *quantity, reason, LineRole::AmplifierSwitch);
 }
 
 void addLineControlUnits(const Catalogue &catalogue, const Requirements &requirements,
@@ -80,12 +81,13 @@ void addLineControlUnits(const Catalogue &catalogue, const Requirements &require
     case LineControl::Manual:
         if (requireEntry(state, catalogue.moName, QStringLiteral("MO")))
             addAccountedLine(catalogue, state, catalogue.moName, state.selectorCount,
-                             perSelector(QStringLiteral("ручной контроль линий"), state));
+                             perSelector(QStringLiteral("ручной контроль линий"), state),
+                             LineRole::ManualLineControl);
         return;
     case LineControl::Automatic:
         addPerFigure(catalogue, state, catalogue.mlName, QStringLiteral("ML"), state.zoneCount,
                      catalogue.mlNumber, QStringLiteral("автоматический контроль линий"),
-                     reasons::zones(state.zoneCount));
+                     reasons::zones(state.zoneCount), LineRole::AutomaticLineControl);
         return;
     }
 }
@@ -94,7 +96,8 @@ void addAttenuatorUnits(const Catalogue &catalogue, const Requirements &requirem
 {
     if (requirements.attenuatorControl && requireEntry(state, catalogue.rpName, QStringLiteral("RP")))
         addAccountedLine(catalogue, state, catalogue.rpName, state.selectorCount,
-                         perSelector(QStringLiteral("управление аттенюаторами"), state));
+                         perSelector(QStringLiteral("управление аттенюаторами"), state),
+                         LineRole::AttenuatorControl);
 }
 
 void addRedundancyUnits(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)
@@ -115,24 +118,25 @@ void addRedundancyUnits(const Catalogue &catalogue, const Requirements &requirem
     if (unit.startsWith(QStringLiteral("K-3105"))) {
         // A full reserve set of the amplifiers of one channel.
         const QString reserveSet = QStringLiteral("резервный комплект усилителей одного канала");
-        if (!addAccountedLine(catalogue, state, unit, units, unitReason))
+        if (!addAccountedLine(catalogue, state, unit, units, unitReason, LineRole::RedundancyUnit))
             return;
-        if (state.ampQty1 > 0 &&
-            !addAccountedLine(catalogue, state, state.ampName1, state.ampQty1, reserveSet))
+        if (state.ampQty1 > 0 && !addAccountedLine(catalogue, state, state.ampName1, state.ampQty1,
+                                                   reserveSet, LineRole::ReserveAmplifier))
             return;
         if (state.ampQty2 > 0)
-            addAccountedLine(catalogue, state, state.ampName2, state.ampQty2, reserveSet);
+            addAccountedLine(catalogue, state, state.ampName2, state.ampQty2, reserveSet,
+                             LineRole::ReserveAmplifier);
     } else if (unit.startsWith(QStringLiteral("K-3240"))) {
         // One reserve amplifier per unit, the block model whenever blocks are in use.
         const QString reserve = QStringLiteral("резервный усилитель: по 1 на блок переключения → ") +
                                 QString::number(units) + QStringLiteral(" шт.");
-        if (!addAccountedLine(catalogue, state, unit, units, unitReason))
+        if (!addAccountedLine(catalogue, state, unit, units, unitReason, LineRole::RedundancyUnit))
             return;
         if (state.ampQty1 > 0 && state.ampQty2 == 0 &&
-            !addAccountedLine(catalogue, state, state.ampName1, units, reserve))
+            !addAccountedLine(catalogue, state, state.ampName1, units, reserve, LineRole::ReserveAmplifier))
             return;
         if (state.ampQty2 > 0)
-            addAccountedLine(catalogue, state, state.ampName2, units, reserve);
+            addAccountedLine(catalogue, state, state.ampName2, units, reserve, LineRole::ReserveAmplifier);
     }
 }
 
@@ -141,10 +145,12 @@ void addPowerOnUnits(const Catalogue &catalogue, const Requirements &requirement
     const QString blocks = reasons::units(state.totals.blockCount);
     if (requirements.automaticPowerOn)
         addPerFigure(catalogue, state, catalogue.pdName, QStringLiteral("PD"), state.totals.blockCount,
-                     catalogue.pdNumber, QStringLiteral("автоматическое включение питания"), blocks);
+                     catalogue.pdNumber, QStringLiteral("автоматическое включение питания"), blocks,
+                     LineRole::PowerOn);
     else
         addPerFigure(catalogue, state, catalogue.blName, QStringLiteral("BL"), state.totals.blockCount,
-                     catalogue.blNumber, QStringLiteral("распределение питания"), blocks);
+                     catalogue.blNumber, QStringLiteral("распределение питания"), blocks,
+                     LineRole::PowerDistribution);
 }
 
 void addPowerReserveUnits(const Catalogue &catalogue, const Requirements &requirements,
@@ -162,7 +168,7 @@ void addPowerReserveUnits(const Catalogue &catalogue, const Requirements &requir
                  QString::number(state.totals.powerDraw) + QStringLiteral(" Вт × ") +
                      reasons::number(PowerReserveFactor) + QStringLiteral(" = ") + QString::number(*rating) +
                      QStringLiteral(" Вт"),
-                 QStringLiteral(" Вт"));
+                 LineRole::PowerReserve, QStringLiteral(" Вт"));
 }
 
 void addAuxiliaryUnits(const Catalogue &catalogue, const Requirements &requirements, CalculationState &state)

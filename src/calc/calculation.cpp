@@ -37,7 +37,8 @@ void copySources(const Catalogue &catalogue, const Requirements &requirements, C
             const QString reason = QStringLiteral("панели вызова зон: по 1 блоку на селектор зон → ") +
                                    QString::number(state.selectorCount) + QStringLiteral(" шт.");
             if (!requireEntry(state, catalogue.asName, QStringLiteral("AS")) ||
-                !addAccountedLine(catalogue, state, catalogue.asName, state.selectorCount, reason))
+                !addAccountedLine(catalogue, state, catalogue.asName, state.selectorCount, reason,
+                                  LineRole::ConsoleAdapter))
                 return;
         } else if (model == u"K-3280") {
             state.addSourceLine(line);
@@ -46,7 +47,8 @@ void copySources(const Catalogue &catalogue, const Requirements &requirements, C
                                    QStringLiteral(": по 1 на проигрыватель, не более 4 → ") +
                                    QString::number(quantity) + QStringLiteral(" шт.");
             if (!requireEntry(state, catalogue.aiName, QStringLiteral("AI")) ||
-                !addAccountedLine(catalogue, state, catalogue.aiName, quantity, reason))
+                !addAccountedLine(catalogue, state, catalogue.aiName, quantity, reason,
+                                  LineRole::SourceInterface))
                 return;
         } else {
             state.addSourceLine(line);
@@ -118,7 +120,7 @@ void run(const Catalogue &catalogue, const Requirements &requirements, Calculati
             return;
         }
         if (!addAccountedLine(catalogue, state, state.selectorName, state.selectorCount,
-                              selectorReason(state)))
+                              selectorReason(state), LineRole::Selector))
             return;
     }
 

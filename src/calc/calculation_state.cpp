@@ -4,10 +4,11 @@
 
 namespace orvika {
 
-void CalculationState::addLine(const QString &name, std::int32_t quantity, const QString &reason)
+void CalculationState::addLine(const QString &name, std::int32_t quantity, const QString &reason,
+                               LineRole role)
 {
     lines.append(unitLine(name, quantity));
-    items.append({name, quantity, reason});
+    items.append({name, quantity, reason, role});
 }
 
 void CalculationState::addSourceLine(const QString &line)
@@ -58,14 +59,14 @@ ProposedItem itemOfLine(const QString &line)
 }
 
 bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const QString &name,
-                      std::int32_t quantity, const QString &reason)
+                      std::int32_t quantity, const QString &reason, LineRole role)
 {
     // The line goes in only once accounted, so the list and the totals always agree.
     if (!accountUnit(catalogue, name, quantity, state.totals)) {
         state.stopOnDatabaseError(name);
         return false;
     }
-    state.addLine(name, quantity, reason);
+    state.addLine(name, quantity, reason, role);
     return true;
 }
 

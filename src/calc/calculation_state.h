@@ -50,7 +50,7 @@ struct CalculationState
     std::int32_t cabinetCount = 0;
 
     // Adds the line "name - quantity шт." with the reason for it, unaccounted.
-    void addLine(const QString &name, std::int32_t quantity, const QString &reason);
+    void addLine(const QString &name, std::int32_t quantity, const QString &reason, LineRole role);
     // Adds a line of the chosen sources as it stands.
     void addSourceLine(const QString &line);
 
@@ -70,7 +70,7 @@ QString unitLine(const QString &name, std::int32_t quantity);
 // Adds the line for a unit and accounts it. False, with the calculation stopped, when the totals
 // would leave the 32-bit range.
 bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const QString &name,
-                      std::int32_t quantity, const QString &reason);
+                      std::int32_t quantity, const QString &reason, LineRole role);
 
 // A line "designation - quantity шт." taken apart at its last " - "; the quantity is the leading
 // number after it.

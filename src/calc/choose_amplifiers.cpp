@@ -71,7 +71,7 @@ bool choosePowerAmplifiers(const Catalogue &catalogue, CalculationState &state)
         const QString reason = (blocks ? QStringLiteral("остаток ") : QString()) + reasons::number(need) +
                                QStringLiteral(" Вт ≤ ") + QString::number(amplifier.power) +
                                QStringLiteral(" Вт; по 1 на канал, ") + reasons::channels(state.channelCount);
-        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty1, reason))
+        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty1, reason, LineRole::Amplifier))
             return false;
         state.ampPowerFound = true;
         state.ampName1 = amplifier.name;
@@ -85,7 +85,7 @@ bool choosePowerAmplifiers(const Catalogue &catalogue, CalculationState &state)
         const QString reason = reasons::units(wholeBlocks) + QStringLiteral(" по ") +
                                reasons::number(AmplifierBlockPower) + QStringLiteral(" Вт × ") +
                                reasons::channels(state.channelCount);
-        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty2, reason))
+        if (!addAccountedLine(catalogue, state, amplifier.name, state.ampQty2, reason, LineRole::Amplifier))
             return false;
         state.ampPowerFound = true;
         state.ampName2 = amplifier.name;
@@ -112,7 +112,7 @@ void choosePreamplifiers(const Catalogue &catalogue, CalculationState &state)
             state.preampChosen = true;
             state.preampCount = 1;
             addAccountedLine(catalogue, state, preamp.name, 1,
-                             inputsWording(state.requiredInputs, state.inputsLeft));
+                             inputsWording(state.requiredInputs, state.inputsLeft), LineRole::Preamplifier);
             return;
         }
     }
@@ -138,7 +138,8 @@ void choosePreamplifiers(const Catalogue &catalogue, CalculationState &state)
     if (state.preampCount < state.channelCount)
         reason += QStringLiteral("; не меньше числа каналов (") + QString::number(state.channelCount) + u')';
     state.preampCount = std::max(state.preampCount, state.channelCount);
-    addAccountedLine(catalogue, state, state.bestPreampName, state.preampCount, reason);
+    addAccountedLine(catalogue, state, state.bestPreampName, state.preampCount, reason,
+                     LineRole::Preamplifier);
 }
 
 } // namespace

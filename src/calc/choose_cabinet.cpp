@@ -21,7 +21,8 @@ void chooseCabinet(const Catalogue &catalogue, const Requirements &requirements,
                 state.addLine(cabinet.name, n,
                               QString::number(state.totals.heightUnits) + QStringLiteral(" U: ") +
                                   reasons::counted(n, u"шкаф", u"шкафа", u"шкафов") + QStringLiteral(" по ") +
-                                  QString::number(cabinet.height) + QStringLiteral(" U"));
+                                  QString::number(cabinet.height) + QStringLiteral(" U"),
+                              LineRole::Cabinet);
                 return;
             }
         }

@@ -21,6 +21,26 @@ struct CalcMessage
     friend bool operator==(const CalcMessage &, const CalcMessage &) = default;
 };
 
+// What a proposed line is in the installation: the rule that added it.
+enum class LineRole {
+    Source,               // a line of the chosen sources, as it was added
+    ConsoleAdapter,       // AS: connects the microphone panels, one per zone selector
+    SourceInterface,      // AI: follows a player with a radio
+    Selector,             // SZ
+    Amplifier,            // AMP/UMP: the remainder and the 1500 W blocks, per channel
+    Preamplifier,         // PRED
+    AmplifierSwitch,      // AR
+    ManualLineControl,    // MO
+    AutomaticLineControl, // ML
+    AttenuatorControl,    // RP
+    RedundancyUnit,       // the BR unit chosen
+    ReserveAmplifier,     // the amplifiers it switches in
+    PowerOn,              // PD
+    PowerDistribution,    // BL
+    PowerReserve,         // UP
+    Cabinet,              // RU
+};
+
 // One line of the proposed-equipment list taken apart, with the reason the rule that added it gives:
 // which requirement and which figures produced it.
 struct ProposedItem
@@ -28,6 +48,7 @@ struct ProposedItem
     QString designation;
     std::int32_t quantity = 0;
     QString reason;
+    LineRole role = LineRole::Source;
 
     friend bool operator==(const ProposedItem &, const ProposedItem &) = default;
 };

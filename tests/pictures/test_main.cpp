@@ -1,0 +1,12 @@
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+// Painting documents needs an application with fonts; the platform is offscreen.
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
