@@ -8,6 +8,8 @@
 #include "documents/bill_xlsx.h"
 #include "documents/document_content.h"
 #include "documents/pdf_export.h"
+#include "pictures/picture.h"
+#include "pictures/proposal_pictures.h"
 #include "ui/main_window.h"
 #include "ui/report_loader.h"
 
@@ -21,7 +23,8 @@
 namespace orvika {
 namespace {
 
-const QStringList ExportFormats = {QStringLiteral("pdf"), QStringLiteral("csv"), QStringLiteral("xlsx")};
+const QStringList ExportFormats = {QStringLiteral("pdf"), QStringLiteral("csv"), QStringLiteral("xlsx"),
+                                   QStringLiteral("rack-svg"), QStringLiteral("diagram-svg")};
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -35,11 +38,21 @@ int usageError(const QString &text)
     return ExitUsage;
 }
 
-std::optional<QString> writeDocument(const QString &format, const QString &path,
-                                     const DocumentContent &content)
+std::optional<QString> writeDocument(const QString &format, const QString &path, const Catalogue &catalogue,
+                                     const MainWindow::FinishedCalculation &finished)
 {
-    if (format == u"pdf")
+    const Requirements &requirements = finished.requirements;
+    const Proposal &proposal = finished.proposal;
+    if (format == u"rack-svg")
+        return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
+    if (format == u"diagram-svg")
+        return writePictureSvg(path, proposalDiagramPicture(catalogue, requirements, proposal));
+    DocumentContent content =
+        composeDocument(catalogue, requirements, proposal, QDate::currentDate(), QLocale::system());
+    if (format == u"pdf") {
+        content.pictures = proposalPictures(catalogue, requirements, proposal);
         return writeDocumentPdf(path, content);
+    }
     if (format == u"csv")
         return writeFileAtomically(path, billAsCsv(content));
     return writeBillXlsx(path, content);
@@ -60,9 +73,7 @@ int exportDocument(const QString &format, const QString &reportPath, const QStri
     if (!finished)
         return ExitFailed;
 
-    const DocumentContent content = composeDocument(
-        state.catalogue, finished->requirements, finished->proposal, QDate::currentDate(), QLocale::system());
-    if (const auto error = writeDocument(format, outputPath, content)) {
+    if (const auto error = writeDocument(format, outputPath, state.catalogue, *finished)) {
         dialogs.message(nullptr, writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
         return ExitFailed;
     }
@@ -88,7 +99,8 @@ int runCommandLine(const QStringList &arguments)
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
         QStringLiteral(
-            "Составить спецификацию по сохранённому отчёту и записать документ: pdf, csv или xlsx. "
+            "Составить спецификацию по сохранённому отчёту и записать документ: pdf, csv или xlsx, "
+            "или рисунок: rack-svg (вид шкафа), diagram-svg (блок-схема). "
             "Файл \"Спецификация.dat\" не изменяется."),
         QStringLiteral("формат"));
     const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Файл документа."),
@@ -111,11 +123,13 @@ int runCommandLine(const QStringList &arguments)
         return ExitDone;
     }
     if (!parser.isSet(exportOption))
-        return usageError(QStringLiteral("Не указано, что делать: --export pdf|csv|xlsx."));
+        return usageError(
+            QStringLiteral("Не указано, что делать: --export pdf|csv|xlsx|rack-svg|diagram-svg."));
     const QString format = parser.value(exportOption);
     if (!ExportFormats.contains(format))
         return usageError(
-            QStringLiteral("Неизвестный формат документа: %1 (pdf, csv или xlsx).").arg(format));
+            QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, rack-svg или diagram-svg).")
+                .arg(format));
     const QString output = parser.value(outputOption);
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));

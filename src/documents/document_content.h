@@ -3,6 +3,7 @@
 #include "calc/proposal.h"
 #include "calc/requirements.h"
 #include "catalogue/catalogue.h"
+#include "documents/picture.h"
 
 #include <QDate>
 #include <QList>
@@ -50,6 +51,7 @@ struct DocumentContent
     Totals totals;            // as the calculation accounted them
     std::int64_t heatBtuPerHour = 0;
     QString schemeChoice;
+    QList<Picture> pictures; // a page each, after the tables
 };
 
 DocumentContent composeDocument(const Catalogue &catalogue, const Requirements &requirements,

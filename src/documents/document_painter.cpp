@@ -68,12 +68,17 @@ public:
     {
         if (m_y + height <= m_body.bottom() || m_y == m_body.top())
             return false;
+        breakPage();
+        return true;
+    }
+
+    void breakPage()
+    {
         endPage();
         if (m_painter)
             m_device.newPage();
         ++m_page;
         m_y = m_body.top();
-        return true;
     }
 
     void paragraph(const QFont &font, const QString &text, double spaceBefore = 0)
@@ -124,6 +129,18 @@ public:
         for (qsizetype i = 0; i < widths.size(); ++i)
             height = std::max(height, textHeight(font, widths[i] - 2 * mm(CellPaddingMm), texts[i]));
         return height + 2 * mm(CellPaddingMm);
+    }
+
+    // A page of its own for a picture: its title, then the picture as large as the page allows.
+    void picturePage(const Picture &picture)
+    {
+        if (m_y > m_body.top())
+            breakPage();
+        paragraph(documentFont(10.5, true), picture.title);
+        m_y += mm(3);
+        if (m_painter)
+            paintPictureFitted(*m_painter, picture, QRectF(0, m_y, width(), m_body.bottom() - m_y));
+        m_y = m_body.bottom();
     }
 
     void endPage()
@@ -286,6 +303,8 @@ int flowDocument(QPagedPaintDevice &device, QPainter *painter, int pageCount, co
     flow.paragraph(body, QStringLiteral("Высота в шкафу: %1 U").arg(totals.heightUnits));
     flow.paragraph(body, QStringLiteral("Блоков: %1 шт.").arg(totals.blockCount));
     flow.paragraph(body, QStringLiteral("Примерная блок-схема: ") + content.schemeChoice, gap);
+    for (const Picture &picture : content.pictures)
+        flow.picturePage(picture);
     flow.endPage();
     return flow.page();
 }

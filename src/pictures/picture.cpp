@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
-#include <algorithm>
 
 namespace orvika {
 namespace {
@@ -71,18 +70,6 @@ std::optional<QString> writePicturePng(const QString &path, const Picture &pictu
     if (!pictureImage(picture, 2).save(&buffer, "PNG"))
         return QStringLiteral("не удалось составить изображение");
     return writeFileAtomically(path, buffer.data());
-}
-
-void paintPictureFitted(QPainter &painter, const Picture &picture, const QRectF &area)
-{
-    if (picture.size.isEmpty())
-        return;
-    const double scale = std::min(area.width() / picture.size.width(), area.height() / picture.size.height());
-    painter.save();
-    painter.translate(area.left() + (area.width() - picture.size.width() * scale) / 2, area.top());
-    painter.scale(scale, scale);
-    picture.paint(painter, nullptr);
-    painter.restore();
 }
 
 } // namespace orvika

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "documents/picture.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QList>
@@ -9,12 +10,6 @@
 // Text in the pictures: fonts sized in picture units, so a picture measures the same on the screen,
 // in a PDF, a PNG or an SVG; and labels shortened to fit, whose full text an SVG keeps as a title.
 namespace orvika {
-
-struct ShortenedText
-{
-    QString shown; // ends in "…"
-    QString full;
-};
 
 QFont pictureFont(double pixels, bool bold = false);
 

@@ -70,8 +70,9 @@ RackLayout layoutRacks(const Catalogue &catalogue, const Requirements &requireme
     if (requirements.cabinet)
         layout.racks = chosenRacks(catalogue, proposal);
     if (layout.racks.isEmpty()) {
-        const double all = std::accumulate(units.begin(), units.end(), 0.0,
-                                           [](double sum, const RackUnit &unit) { return sum + unit.height; });
+        const double all =
+            std::accumulate(units.begin(), units.end(), 0.0,
+                            [](double sum, const RackUnit &unit) { return sum + unit.height; });
         layout.racks.append(rackForAll(catalogue, all));
     }
 

@@ -45,15 +45,16 @@ struct OutsideUnit
 struct RackLayout
 {
     QList<Rack> racks;
-    QList<PlacedUnit> placed;    // in the proposal's order
-    QList<RackUnit> unplaced;    // taller than every rack, or left without room
-    QList<OutsideUnit> outside;  // "Вне шкафа": units without a height
+    QList<PlacedUnit> placed;   // in the proposal's order
+    QList<RackUnit> unplaced;   // taller than every rack, or left without room
+    QList<OutsideUnit> outside; // "Вне шкафа": units without a height
 };
 
 // The racks and the units of the proposal placed in them: the cabinets the calculation chose when
 // the cabinet requirement is ticked, otherwise the smallest catalogue cabinet that holds every unit
 // (or a rack of exactly their height). Units go top to bottom in the proposal's order, each into the
 // first rack with room for it, never split.
-RackLayout layoutRacks(const Catalogue &catalogue, const Requirements &requirements, const Proposal &proposal);
+RackLayout layoutRacks(const Catalogue &catalogue, const Requirements &requirements,
+                       const Proposal &proposal);
 
 } // namespace orvika

@@ -4,8 +4,10 @@
 #include "documents/document_content.h"
 #include "documents/document_painter.h"
 #include "documents/pdf_export.h"
+#include "pictures/proposal_pictures.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/picture_window.h"
 
 #include <QAction>
 #include <QDate>
@@ -22,6 +24,8 @@ void MainWindow::connectExportRules()
     connect(exportPdfAction, &QAction::triggered, this, [this] { exportDocument(Export::Pdf); });
     connect(exportCsvAction, &QAction::triggered, this, [this] { exportDocument(Export::Csv); });
     connect(exportExcelAction, &QAction::triggered, this, [this] { exportDocument(Export::Excel); });
+    connect(rackViewAction, &QAction::triggered, this, [this] { showPicture(View::Rack); });
+    connect(diagramViewAction, &QAction::triggered, this, [this] { showPicture(View::Diagram); });
 
     // Whatever changes List3 (a new calculation, a load, a clearing) leaves it showing something else.
     QAbstractItemModel *list = List3->model();
@@ -34,23 +38,33 @@ void MainWindow::connectExportRules()
 void MainWindow::rememberFinishedCalculation(const FinishedCalculation &finished)
 {
     m_finished = finished;
-    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction})
+    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
+                            rackViewAction, diagramViewAction})
         action->setEnabled(true);
 }
 
 void MainWindow::forgetFinishedCalculation()
 {
     m_finished.reset();
-    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction})
+    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
+                            rackViewAction, diagramViewAction})
         action->setEnabled(false);
+}
+
+// The document of the calculation List3 shows, with a page for each of its pictures.
+DocumentContent MainWindow::finishedDocument() const
+{
+    DocumentContent content = composeDocument(m_state.catalogue, m_finished->requirements,
+                                              m_finished->proposal, QDate::currentDate(), QLocale());
+    content.pictures = proposalPictures(m_state.catalogue, m_finished->requirements, m_finished->proposal);
+    return content;
 }
 
 void MainWindow::printDocument()
 {
     if (!m_finished)
         return;
-    const DocumentContent content = composeDocument(m_state.catalogue, m_finished->requirements,
-                                                    m_finished->proposal, QDate::currentDate(), QLocale());
+    const DocumentContent content = finishedDocument();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(DocumentTitle);
     prepareDocumentPage(printer);
@@ -80,8 +94,7 @@ void MainWindow::exportDocument(Export kind)
     if (path.isEmpty())
         return;
 
-    const DocumentContent content = composeDocument(m_state.catalogue, m_finished->requirements,
-                                                    m_finished->proposal, QDate::currentDate(), QLocale());
+    const DocumentContent content = finishedDocument();
     const std::optional<QString> error = kind == Export::Pdf   ? writeDocumentPdf(path, content)
                                          : kind == Export::Csv ? writeFileAtomically(path, billAsCsv(content))
                                                                : writeBillXlsx(path, content);
@@ -91,6 +104,26 @@ void MainWindow::exportDocument(Export kind)
         return;
     }
     m_dialogs.message(this, QStringLiteral("Сохранено как: ") + name);
+}
+
+// A window each, made when asked for; a new one replaces the one still open.
+void MainWindow::showPicture(View view)
+{
+    if (!m_finished)
+        return;
+    const Requirements &requirements = m_finished->requirements;
+    const Proposal &proposal = m_finished->proposal;
+    const bool rack = view == View::Rack;
+    const Picture picture = rack ? proposalRackPicture(m_state.catalogue, requirements, proposal)
+                                 : proposalDiagramPicture(m_state.catalogue, requirements, proposal);
+    if (m_pictureWindow)
+        m_pictureWindow->close();
+    auto *window = new PictureWindow(picture, m_dialogs, m_state.appDir,
+                                     rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"), this);
+    window->setObjectName(rack ? QStringLiteral("rackWindow") : QStringLiteral("diagramWindow"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    m_pictureWindow = window;
+    window->show();
 }
 
 } // namespace orvika

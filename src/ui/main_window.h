@@ -3,8 +3,10 @@
 #include "app/shared_state.h"
 #include "calc/proposal.h"
 #include "calc/requirements.h"
+#include "documents/document_content.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -104,12 +106,16 @@ private:
 
     // export_rules.cpp: the documents are offered while List3 shows a calculation that wrote its report.
     enum class Export { Pdf, Csv, Excel };
+    enum class View { Rack, Diagram };
     void rememberFinishedCalculation(const FinishedCalculation &finished);
     void forgetFinishedCalculation();
     void printDocument();
     void exportDocument(Export kind);
+    void showPicture(View view);
+    DocumentContent finishedDocument() const;
 
     std::optional<FinishedCalculation> m_finished;
+    QPointer<QWidget> m_pictureWindow;
 
     SharedState &m_state;
     Dialogs &m_dialogs;
@@ -163,7 +169,7 @@ public:
 
     // Menu "Документ": the printed specification and the bills of materials.
     QAction *printDocumentAction = nullptr, *exportPdfAction = nullptr, *exportCsvAction = nullptr,
-            *exportExcelAction = nullptr;
+            *exportExcelAction = nullptr, *rackViewAction = nullptr, *diagramViewAction = nullptr;
 };
 
 } // namespace orvika

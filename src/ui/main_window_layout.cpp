@@ -344,6 +344,9 @@ void MainWindow::buildMenu()
     add(exportPdfAction, QStringLiteral("Экспорт в PDF…"), "exportPdf");
     add(exportCsvAction, QStringLiteral("Экспорт в CSV…"), "exportCsv");
     add(exportExcelAction, QStringLiteral("Экспорт в Excel…"), "exportExcel");
+    documents->addSeparator();
+    add(rackViewAction, QStringLiteral("Вид шкафа…"), "showRack");
+    add(diagramViewAction, QStringLiteral("Блок-схема…"), "showDiagram");
 }
 
 void MainWindow::buildSourceFrame()

@@ -14,8 +14,8 @@ Catalogue rackCatalogue()
     Catalogue catalogue;
     catalogue.numberLocale = QLocale::c();
     for (int height = 0; height <= 30; ++height)
-        catalogue.lines.append(QStringLiteral("K-%1 Блок").arg(height) + u'#' + QString::number(height * 10) + u'%' +
-                               QString::number(height) + u'&');
+        catalogue.lines.append(QStringLiteral("K-%1 Блок").arg(height) + u'#' + QString::number(height * 10) +
+                               u'%' + QString::number(height) + u'&');
     catalogue.lines.append(QStringLiteral("K-900 Микрофон#2%0&MC"));
     catalogue.lines.append(QStringLiteral("K-3700 Шкаф 24*RU/60|24"));
     catalogue.lines.append(QStringLiteral("K-3702 Шкаф 42*RU/60|42"));
@@ -75,7 +75,8 @@ TEST_P(RackLayoutTest, PlacesEveryUnitWholeWithoutOverlap)
 
     QStringList racks;
     for (const Rack &rack : layout.racks)
-        racks.append(rack.designation + u'/' + QString::number(rack.height) + (rack.chosen ? QStringLiteral("*") : QString()));
+        racks.append(rack.designation + u'/' + QString::number(rack.height) +
+                     (rack.chosen ? QStringLiteral("*") : QString()));
     EXPECT_EQ(racks, c.racks);
     EXPECT_EQ(layout.unplaced.size(), c.unplaced);
 
@@ -93,7 +94,8 @@ TEST_P(RackLayoutTest, PlacesEveryUnitWholeWithoutOverlap)
         for (qsizetype j = i + 1; j < layout.placed.size(); ++j) {
             const PlacedUnit &b = layout.placed[j];
             if (a.rack == b.rack) {
-                EXPECT_TRUE(a.top + a.unit.height <= b.top || b.top + b.unit.height <= a.top) << i << ' ' << j;
+                EXPECT_TRUE(a.top + a.unit.height <= b.top || b.top + b.unit.height <= a.top)
+                    << i << ' ' << j;
             }
         }
     }
@@ -103,66 +105,73 @@ TEST_P(RackLayoutTest, PlacesEveryUnitWholeWithoutOverlap)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RackLayoutTest,
-    ::testing::Values(
-        RackCase{"ChosenCabinetsInTheirNumber",
-                 true,
-                 {{unit(10), 3, {}, LineRole::Amplifier}, {unit(2), 4, {}, LineRole::Selector}, cabinet("K-3700 Шкаф 24", 2)},
-                 {"K-3700 Шкаф 24/24*", "K-3700 Шкаф 24/24*"},
-                 0,
-                 7,
-                 0},
-        RackCase{"FirstFitLeavesAPieceWithoutRoom",
-                 true,
-                 {{unit(13), 3, {}, LineRole::Amplifier}, cabinet("K-3700 Шкаф 24", 2)},
-                 {"K-3700 Шкаф 24/24*", "K-3700 Шкаф 24/24*"},
-                 1,
-                 3,
-                 0},
-        RackCase{"WithoutTheRequirementTheSmallestCabinetThatHoldsAll",
-                 false,
-                 {{unit(10), 2, {}, LineRole::Amplifier}, {unit(3), 1, {}, LineRole::Selector}},
-                 {"K-3700 Шкаф 24/24"},
-                 0,
-                 3,
-                 0},
-        RackCase{"TheSmallestMayBeOfTheOtherClass",
-                 false,
-                 {{unit(5), 2, {}, LineRole::Amplifier}},
-                 {"K-3710 Шкаф АКБ 12/12"},
-                 0,
-                 2,
-                 0},
-        RackCase{"TooHighForEveryCabinetARackOfExactlyTheirHeight",
-                 false,
-                 {{unit(30), 1, {}, LineRole::Amplifier}, {unit(20), 1, {}, LineRole::Amplifier}},
-                 {"/50"},
-                 0,
-                 2,
-                 0},
-        RackCase{"ATallerUnitThanEveryRackIsNamed",
-                 true,
-                 {{unit(30), 1, {}, LineRole::Amplifier}, {unit(1), 2, {}, LineRole::Amplifier}, cabinet("K-3700 Шкаф 24", 1)},
-                 {"K-3700 Шкаф 24/24*"},
-                 1,
-                 3,
-                 0},
-        RackCase{"UnitsWithoutHeightStandOutside",
-                 false,
-                 {{QStringLiteral("K-900 Микрофон"), 3, {}, LineRole::Source}, {unit(0), 1, {}, LineRole::Source},
-                  {QStringLiteral("ZEP-60 ПО"), 1, {}, LineRole::Source}, {unit(1), 1, {}, LineRole::Amplifier}},
-                 {"K-3710 Шкаф АКБ 12/12"},
-                 0,
-                 1,
-                 3}),
+    ::testing::Values(RackCase{"ChosenCabinetsInTheirNumber",
+                               true,
+                               {{unit(10), 3, {}, LineRole::Amplifier},
+                                {unit(2), 4, {}, LineRole::Selector},
+                                cabinet("K-3700 Шкаф 24", 2)},
+                               {"K-3700 Шкаф 24/24*", "K-3700 Шкаф 24/24*"},
+                               0,
+                               7,
+                               0},
+                      RackCase{"FirstFitLeavesAPieceWithoutRoom",
+                               true,
+                               {{unit(13), 3, {}, LineRole::Amplifier}, cabinet("K-3700 Шкаф 24", 2)},
+                               {"K-3700 Шкаф 24/24*", "K-3700 Шкаф 24/24*"},
+                               1,
+                               3,
+                               0},
+                      RackCase{"WithoutTheRequirementTheSmallestCabinetThatHoldsAll",
+                               false,
+                               {{unit(10), 2, {}, LineRole::Amplifier}, {unit(3), 1, {}, LineRole::Selector}},
+                               {"K-3700 Шкаф 24/24"},
+                               0,
+                               3,
+                               0},
+                      RackCase{"TheSmallestMayBeOfTheOtherClass",
+                               false,
+                               {{unit(5), 2, {}, LineRole::Amplifier}},
+                               {"K-3710 Шкаф АКБ 12/12"},
+                               0,
+                               2,
+                               0},
+                      RackCase{
+                          "TooHighForEveryCabinetARackOfExactlyTheirHeight",
+                          false,
+                          {{unit(30), 1, {}, LineRole::Amplifier}, {unit(20), 1, {}, LineRole::Amplifier}},
+                          {"/50"},
+                          0,
+                          2,
+                          0},
+                      RackCase{"ATallerUnitThanEveryRackIsNamed",
+                               true,
+                               {{unit(30), 1, {}, LineRole::Amplifier},
+                                {unit(1), 2, {}, LineRole::Amplifier},
+                                cabinet("K-3700 Шкаф 24", 1)},
+                               {"K-3700 Шкаф 24/24*"},
+                               1,
+                               3,
+                               0},
+                      RackCase{"UnitsWithoutHeightStandOutside",
+                               false,
+                               {{QStringLiteral("K-900 Микрофон"), 3, {}, LineRole::Source},
+                                {unit(0), 1, {}, LineRole::Source},
+                                {QStringLiteral("ZEP-60 ПО"), 1, {}, LineRole::Source},
+                                {unit(1), 1, {}, LineRole::Amplifier}},
+                               {"K-3710 Шкаф АКБ 12/12"},
+                               0,
+                               1,
+                               3}),
     [](const ::testing::TestParamInfo<RackCase> &info) { return std::string(info.param.label); });
 
 TEST(RackLayout, UnitsGoTopDownInTheProposalsOrderWithTheirConsumption)
 {
     Requirements requirements;
     requirements.cabinet = true;
-    const RackLayout layout = layoutRacks(
-        rackCatalogue(), requirements,
-        proposalOf({{unit(4), 2, {}, LineRole::Amplifier}, {unit(2), 1, {}, LineRole::Selector}, cabinet("K-3700 Шкаф 24", 1)}));
+    const RackLayout layout = layoutRacks(rackCatalogue(), requirements,
+                                          proposalOf({{unit(4), 2, {}, LineRole::Amplifier},
+                                                      {unit(2), 1, {}, LineRole::Selector},
+                                                      cabinet("K-3700 Шкаф 24", 1)}));
     ASSERT_EQ(layout.placed.size(), 3);
     EXPECT_EQ(layout.placed[0].top, 0);
     EXPECT_EQ(layout.placed[1].top, 4);

@@ -34,7 +34,8 @@ protected:
 
     QList<QAction *> actions()
     {
-        return {m().printDocumentAction, m().exportPdfAction, m().exportCsvAction, m().exportExcelAction};
+        return {m().printDocumentAction, m().exportPdfAction, m().exportCsvAction,
+                m().exportExcelAction,   m().rackViewAction,  m().diagramViewAction};
     }
 
     // Whether the four documents are offered, as the menu shows them.
@@ -43,8 +44,8 @@ protected:
         int enabled = 0;
         for (QAction *action : actions())
             enabled += action->isEnabled() ? 1 : 0;
-        EXPECT_TRUE(enabled == 0 || enabled == 4) << "all four or none";
-        return enabled == 4;
+        EXPECT_TRUE(enabled == 0 || enabled == 6) << "all or none";
+        return enabled == 6;
     }
 
     void compose() { QTest::mouseClick(m().CmdUs, Qt::LeftButton); }
@@ -187,7 +188,7 @@ TEST_F(DocumentMenu, PrintingPaintsTheDocumentOnTheChosenPrinter)
     EXPECT_TRUE(text.contains(QStringLiteral("Спецификация оборудования системы оповещения")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(unit::MessageBlock4.left(20)));
-    EXPECT_TRUE(text.contains(QStringLiteral("Стр. 1 из 1")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Стр. 1 из 3"))) << "the text, the rack and the diagram";
 }
 
 TEST_F(DocumentMenu, EachProposedLineSaysWhyInTheDocuments)

@@ -218,10 +218,11 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
     EXPECT_EQ(bar[1]->text(), QStringLiteral("Документ"));
     ASSERT_TRUE(bar[1]->menu());
     const QList<QAction *> documents = bar[1]->menu()->actions();
-    const QList<QAction *> expected = {window->printDocumentAction, nullptr, window->exportPdfAction,
-                                       window->exportCsvAction, window->exportExcelAction};
-    const QStringList documentCaptions = {"Печать…", "", "Экспорт в PDF…", "Экспорт в CSV…",
-                                          "Экспорт в Excel…"};
+    const QList<QAction *> expected = {
+        window->printDocumentAction, nullptr, window->exportPdfAction, window->exportCsvAction,
+        window->exportExcelAction,   nullptr, window->rackViewAction,  window->diagramViewAction};
+    const QStringList documentCaptions = {"Печать…",          "", "Экспорт в PDF…", "Экспорт в CSV…",
+                                          "Экспорт в Excel…", "", "Вид шкафа…",     "Блок-схема…"};
     ASSERT_EQ(documents.size(), expected.size());
     for (int i = 0; i < documents.size(); ++i) {
         EXPECT_EQ(documents[i]->isSeparator(), expected[i] == nullptr) << i;

@@ -1,0 +1,162 @@
+#include "ui/picture_window.h"
+
+#include "catalogue/text_file.h"
+#include "pictures/picture.h"
+#include "ui/dialogs.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace orvika {
+
+namespace {
+constexpr double ZoomStep = 1.25;
+constexpr double SmallestZoom = 0.05;
+constexpr double LargestZoom = 8;
+} // namespace
+
+// Paints the picture at the window's zoom; the wheel over it zooms rather than scrolls.
+class PictureCanvas : public QWidget
+{
+public:
+    PictureCanvas(const Picture &picture, PictureWindow &window) : m_picture(picture), m_window(window)
+    {
+        setAutoFillBackground(true);
+        QPalette white = palette();
+        white.setColor(QPalette::Window, Qt::white);
+        setPalette(white);
+    }
+
+    double zoom = 1;
+
+    QSize sizeHint() const override { return (m_picture.size * zoom).toSize(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(zoom, zoom);
+        if (m_picture.paint)
+            m_picture.paint(painter, nullptr);
+    }
+
+    void wheelEvent(QWheelEvent *event) override
+    {
+        if (event->angleDelta().y() > 0)
+            m_window.zoomIn();
+        else if (event->angleDelta().y() < 0)
+            m_window.zoomOut();
+        event->accept();
+    }
+
+private:
+    Picture m_picture;
+    PictureWindow &m_window;
+};
+
+PictureWindow::PictureWindow(const Picture &picture, Dialogs &dialogs, const QString &folder,
+                             const QString &fileStem, QWidget *parent)
+    : QDialog(parent), m_picture(picture), m_dialogs(dialogs), m_folder(folder), m_fileStem(fileStem)
+{
+    setWindowTitle(picture.title);
+    setSizeGripEnabled(true);
+    m_canvas = new PictureCanvas(picture, *this);
+    m_canvas->setObjectName(QStringLiteral("pictureCanvas"));
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidget(m_canvas);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+
+    saveSvgButton = new QPushButton(QStringLiteral("Сохранить как SVG…"), this);
+    saveSvgButton->setObjectName(QStringLiteral("saveSvg"));
+    savePngButton = new QPushButton(QStringLiteral("Сохранить как PNG…"), this);
+    savePngButton->setObjectName(QStringLiteral("savePng"));
+    auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
+    close->setObjectName(QStringLiteral("closePicture"));
+    connect(saveSvgButton, &QPushButton::clicked, this, [this] { save(Format::Svg); });
+    connect(savePngButton, &QPushButton::clicked, this, [this] { save(Format::Png); });
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(saveSvgButton);
+    buttons->addWidget(savePngButton);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_scroll);
+    layout->addLayout(buttons);
+
+    resize(1000, 700);
+    // The whole picture in view to begin with, never larger than its own size.
+    const QSizeF room(960, 600);
+    setZoom(std::min({1.0, room.width() / std::max(1.0, picture.size.width()),
+                      room.height() / std::max(1.0, picture.size.height())}));
+}
+
+double PictureWindow::zoom() const
+{
+    return m_canvas->zoom;
+}
+
+void PictureWindow::setZoom(double zoom)
+{
+    m_canvas->zoom = std::clamp(zoom, SmallestZoom, LargestZoom);
+    m_canvas->resize(m_canvas->sizeHint());
+    m_canvas->update();
+}
+
+void PictureWindow::zoomIn()
+{
+    setZoom(zoom() * ZoomStep);
+}
+
+void PictureWindow::zoomOut()
+{
+    setZoom(zoom() / ZoomStep);
+}
+
+// Ctrl + (or Ctrl =, the same key without Shift) and Ctrl − zoom, whichever control has the focus.
+void PictureWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            zoomIn();
+            return;
+        case Qt::Key_Minus:
+            zoomOut();
+            return;
+        default:
+            break;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PictureWindow::save(Format format)
+{
+    const bool svg = format == Format::Svg;
+    const QString path = m_dialogs.saveFileName(
+        this, svg ? QStringLiteral("Сохранить как SVG") : QStringLiteral("Сохранить как PNG"), m_folder,
+        m_fileStem + (svg ? QStringLiteral(".svg") : QStringLiteral(".png")),
+        svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    const auto error = svg ? writePictureSvg(path, m_picture) : writePicturePng(path, m_picture);
+    const QString name = QFileInfo(path).fileName();
+    if (error) {
+        m_dialogs.message(this, writeFailureMessage(name, *error));
+        return;
+    }
+    m_dialogs.message(this, QStringLiteral("Сохранено как: ") + name);
+}
+
+} // namespace orvika
