@@ -1,30 +1,14 @@
 #include "cli/command_line.h"
 
-#include "app/shared_state.h"
-#include "app/startup.h"
-#include "catalogue/text_file.h"
-#include "cli/stream_dialogs.h"
-#include "documents/bill_csv.h"
-#include "documents/bill_xlsx.h"
-#include "documents/document_content.h"
-#include "documents/pdf_export.h"
-#include "pictures/picture.h"
-#include "pictures/proposal_pictures.h"
-#include "ui/main_window.h"
-#include "ui/report_loader.h"
+#include "cli/commands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDate>
 #include <QDir>
-#include <QFileInfo>
 #include <cstdio>
 
 namespace orvika {
 namespace {
-
-const QStringList ExportFormats = {QStringLiteral("pdf"), QStringLiteral("csv"), QStringLiteral("xlsx"),
-                                   QStringLiteral("rack-svg"), QStringLiteral("diagram-svg")};
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -36,48 +20,6 @@ int usageError(const QString &text)
 {
     print(stderr, text + QStringLiteral("\nПодробнее: orvika --help\n"));
     return ExitUsage;
-}
-
-std::optional<QString> writeDocument(const QString &format, const QString &path, const Catalogue &catalogue,
-                                     const MainWindow::FinishedCalculation &finished)
-{
-    const Requirements &requirements = finished.requirements;
-    const Proposal &proposal = finished.proposal;
-    if (format == u"rack-svg")
-        return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
-    if (format == u"diagram-svg")
-        return writePictureSvg(path, proposalDiagramPicture(catalogue, requirements, proposal));
-    DocumentContent content =
-        composeDocument(catalogue, requirements, proposal, QDate::currentDate(), QLocale::system());
-    if (format == u"pdf") {
-        content.pictures = proposalPictures(catalogue, requirements, proposal);
-        return writeDocumentPdf(path, content);
-    }
-    if (format == u"csv")
-        return writeFileAtomically(path, billAsCsv(content));
-    return writeBillXlsx(path, content);
-}
-
-// Loads the report as "Загрузить спецификацию" does, composes as "Составить спецификацию" does (the
-// report itself is not written) and writes the document of the proposal.
-int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath)
-{
-    SharedState state;
-    StreamDialogs dialogs;
-    const std::unique_ptr<MainWindow> window =
-        startUp(state, dialogs, QDir::currentPath(), QLocale::system());
-    if (!window || !loadReport(*window, QDir::current().absoluteFilePath(reportPath)))
-        return ExitFailed;
-    const std::optional<MainWindow::FinishedCalculation> finished = window->runCalculation();
-    window->ОчистСпиУс();
-    if (!finished)
-        return ExitFailed;
-
-    if (const auto error = writeDocument(format, outputPath, state.catalogue, *finished)) {
-        dialogs.message(nullptr, writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
-        return ExitFailed;
-    }
-    return ExitDone;
 }
 
 } // namespace
@@ -99,17 +41,28 @@ int runCommandLine(const QStringList &arguments)
     const QCommandLineOption exportOption(
         QStringLiteral("export"),
         QStringLiteral(
-            "Составить спецификацию по сохранённому отчёту и записать документ: pdf, csv или xlsx, "
-            "или рисунок: rack-svg (вид шкафа), diagram-svg (блок-схема). "
+            "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
+            "или xlsx, или рисунок: rack-svg (вид шкафа), diagram-svg (блок-схема). "
             "Файл \"Спецификация.dat\" не изменяется."),
         QStringLiteral("формат"));
-    const QCommandLineOption outputOption(QStringLiteral("output"), QStringLiteral("Файл документа."),
-                                          QStringLiteral("файл"));
-    parser.addOption(exportOption);
-    parser.addOption(outputOption);
+    const QCommandLineOption compareOption(
+        QStringLiteral("compare"),
+        QStringLiteral(
+            "Сравнить две сохранённые спецификации A.dat (прежнюю) и B.dat (новую); разница в CSV. "
+            "Код завершения 0 — не различаются, 1 — различаются, 2 — файл не прочитан."));
+    const QCommandLineOption recheckOption(
+        QStringLiteral("recheck"),
+        QStringLiteral(
+            "Составить заново с сегодняшним каталогом каждую спецификацию *.dat папки ПАПКА "
+            "(по умолчанию текущей) и сравнить с сохранённой. Код завершения 0 — все без изменений."));
+    const QCommandLineOption outputOption(
+        QStringLiteral("output"), QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода)."),
+        QStringLiteral("файл"));
+    parser.addOptions({exportOption, compareOption, recheckOption, outputOption});
     parser.addPositionalArgument(
-        QStringLiteral("ОТЧЁТ.dat"),
-        QStringLiteral("Сохранённая спецификация, читаемая как при её загрузке в окне."));
+        QStringLiteral("файлы"),
+        QStringLiteral("--export: ОТЧЁТ.dat; --compare: A.dat B.dat; --recheck: [ПАПКА]."),
+        QStringLiteral("[ОТЧЁТ.dat | A.dat B.dat | ПАПКА]"));
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
@@ -122,9 +75,25 @@ int runCommandLine(const QStringList &arguments)
               QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
         return ExitDone;
     }
-    if (!parser.isSet(exportOption))
-        return usageError(
-            QStringLiteral("Не указано, что делать: --export pdf|csv|xlsx|rack-svg|diagram-svg."));
+    const int modes =
+        int(parser.isSet(exportOption)) + int(parser.isSet(compareOption)) + int(parser.isSet(recheckOption));
+    if (modes == 0)
+        return usageError(QStringLiteral("Не указано, что делать: --export, --compare или --recheck."));
+    if (modes > 1)
+        return usageError(QStringLiteral("Укажите что-то одно: --export, --compare или --recheck."));
+    const QStringList files = parser.positionalArguments();
+
+    if (parser.isSet(compareOption)) {
+        if (files.size() != 2)
+            return usageError(QStringLiteral("Для сравнения нужны два файла: A.dat B.dat."));
+        return compareReportFiles(files[0], files[1], parser.value(outputOption));
+    }
+    if (parser.isSet(recheckOption)) {
+        if (files.size() > 1)
+            return usageError(QStringLiteral("Для проверки указывается одна папка."));
+        return recheckFolder(files.isEmpty() ? QDir::currentPath() : files.first());
+    }
+
     const QString format = parser.value(exportOption);
     if (!ExportFormats.contains(format))
         return usageError(
@@ -133,11 +102,10 @@ int runCommandLine(const QStringList &arguments)
     const QString output = parser.value(outputOption);
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));
-    const QStringList reports = parser.positionalArguments();
-    if (reports.size() != 1)
-        return usageError(reports.isEmpty() ? QStringLiteral("Не указан файл сохранённой спецификации.")
-                                            : QStringLiteral("Указано больше одного файла спецификации."));
-    return exportDocument(format, reports.first(), output);
+    if (files.size() != 1)
+        return usageError(files.isEmpty() ? QStringLiteral("Не указан файл сохранённой спецификации.")
+                                          : QStringLiteral("Указано больше одного файла спецификации."));
+    return exportDocument(format, files.first(), output);
 }
 
 } // namespace orvika

@@ -26,6 +26,11 @@ QString StreamDialogs::saveFileName(QWidget *, const QString &, const QString &,
     return {};
 }
 
+QString StreamDialogs::openFileName(QWidget *, const QString &, const QString &, const QString &)
+{
+    return {};
+}
+
 bool StreamDialogs::choosePrinter(QWidget *, QPrinter &)
 {
     return false;

@@ -16,6 +16,8 @@ public:
                   QPoint position) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &proposedName, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
 

@@ -59,9 +59,11 @@ std::optional<std::int32_t> countAfterLastHyphen(const QString &line)
     return *n;
 }
 
+} // namespace
+
 // Step 7: s = the line without its first two characters, the quantity between its last hyphen and
 // its last "шт.", the name before that hyphen.
-std::optional<LoadAction> sourceLine(const QString &line)
+std::optional<LoadAction> readListedLine(const QString &line)
 {
     const QString s = line.mid(2);
     const qsizetype hyphen = s.lastIndexOf(u'-');
@@ -78,8 +80,6 @@ std::optional<LoadAction> sourceLine(const QString &line)
                       trimBlanks(QStringView(s).left(hyphen)), *quantity};
     return action;
 }
-
-} // namespace
 
 void ReportLineParser::startLoad()
 {
@@ -106,7 +106,7 @@ QList<LoadAction> ReportLineParser::parseLine(const QString &line)
     if (has(QStringLiteral("ПРЕДЛОЖЕННАЯ СПЕЦИФИКАЦИЯ")))
         m_reportFlag = false;
     if (m_reportFlag && (has(QStringLiteral("ZEP")) || has(QStringLiteral("- K-")))) {
-        if (const auto action = sourceLine(line))
+        if (const auto action = readListedLine(line))
             actions << *action;
     }
     if (has(QStringLiteral("Многозонная система:")))

@@ -3,8 +3,12 @@
 #include <QList>
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 namespace orvika {
+
+// Reports are a few kilobytes; a larger file is no report and is refused rather than read.
+inline constexpr qint64 LargestReportFile = 4 * 1024 * 1024;
 
 // One thing a report line asks the main window to do when the report is loaded back.
 struct LoadAction
@@ -29,6 +33,11 @@ struct LoadAction
 
     friend bool operator==(const LoadAction &, const LoadAction &) = default;
 };
+
+// A listed line "- <name> - <quantity> шт." read as the loader reads a source line: the text without
+// "- ", the name before the last hyphen (blanks trimmed) and the quantity between it and the last
+// "шт."; empty when those pieces cannot be found or the quantity leaves 32 bits.
+std::optional<LoadAction> readListedLine(const QString &line);
 
 // ФунОбрабСрок: reads one report line at a time. Malformed pieces are skipped, never guessed at.
 class ReportLineParser

@@ -46,6 +46,12 @@ QString WidgetDialogs::saveFileName(QWidget *parent, const QString &caption, con
     return QFileDialog::getSaveFileName(parent, caption, QDir(folder).filePath(proposedName), filter);
 }
 
+QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                    const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
 bool WidgetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);

@@ -29,6 +29,11 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &proposedName, const QString &filter) = 0;
 
+    // The standard dialog for opening a file, in folder. Returns the chosen path, or the empty text
+    // on Cancel.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                 const QString &filter) = 0;
+
     // The standard print dialog for printer. False on Cancel.
     virtual bool choosePrinter(QWidget *parent, QPrinter &printer) = 0;
 };
@@ -42,6 +47,8 @@ public:
                   QPoint position) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &proposedName, const QString &filter) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                         const QString &filter) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
 

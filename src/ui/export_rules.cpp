@@ -39,7 +39,7 @@ void MainWindow::rememberFinishedCalculation(const FinishedCalculation &finished
 {
     m_finished = finished;
     for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
-                            rackViewAction, diagramViewAction})
+                            rackViewAction, diagramViewAction, compareWithSavedAction})
         action->setEnabled(true);
 }
 
@@ -47,7 +47,7 @@ void MainWindow::forgetFinishedCalculation()
 {
     m_finished.reset();
     for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
-                            rackViewAction, diagramViewAction})
+                            rackViewAction, diagramViewAction, compareWithSavedAction})
         action->setEnabled(false);
 }
 

@@ -24,6 +24,7 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
     connectCalculationRules();
     connectDocumentRules();
     connectExportRules();
+    connectComparisonRules();
 }
 
 MainWindow::~MainWindow()

@@ -3,6 +3,7 @@
 #include "app/shared_state.h"
 #include "calc/proposal.h"
 #include "calc/requirements.h"
+#include "comparison/report_comparison.h"
 #include "documents/document_content.h"
 
 #include <QMainWindow>
@@ -86,6 +87,7 @@ private:
     void connectCalculationRules();
     void connectDocumentRules();
     void connectExportRules();
+    void connectComparisonRules();
 
     // Rules with more than a line or two.
     void chooseAlarmBlock();
@@ -115,6 +117,13 @@ private:
     DocumentContent finishedDocument() const;
 
     std::optional<FinishedCalculation> m_finished;
+
+    // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
+    void compareWithSaved();
+    void compareTwoSaved();
+    void recheckSaved();
+    QString chooseSavedReport(const QString &caption);
+    void showComparison(const Comparison &comparison, const QString &before, const QString &after);
     QPointer<QWidget> m_pictureWindow;
 
     SharedState &m_state;
@@ -169,7 +178,9 @@ public:
 
     // Menu "Документ": the printed specification and the bills of materials.
     QAction *printDocumentAction = nullptr, *exportPdfAction = nullptr, *exportCsvAction = nullptr,
-            *exportExcelAction = nullptr, *rackViewAction = nullptr, *diagramViewAction = nullptr;
+            *exportExcelAction = nullptr, *rackViewAction = nullptr, *diagramViewAction = nullptr,
+            *compareWithSavedAction = nullptr, *compareTwoSavedAction = nullptr,
+            *recheckSavedAction = nullptr;
 };
 
 } // namespace orvika

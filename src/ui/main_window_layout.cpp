@@ -347,6 +347,13 @@ void MainWindow::buildMenu()
     documents->addSeparator();
     add(rackViewAction, QStringLiteral("Вид шкафа…"), "showRack");
     add(diagramViewAction, QStringLiteral("Блок-схема…"), "showDiagram");
+    documents->addSeparator();
+    add(compareWithSavedAction, QStringLiteral("Сравнить с сохранённой…"), "compareWithSaved");
+    add(compareTwoSavedAction, QStringLiteral("Сравнить две сохранённые…"), "compareTwoSaved");
+    add(recheckSavedAction, QStringLiteral("Проверить сохранённые…"), "recheckSaved");
+    // Saved reports can be compared and checked without a calculation of this session.
+    compareTwoSavedAction->setEnabled(true);
+    recheckSavedAction->setEnabled(true);
 }
 
 void MainWindow::buildSourceFrame()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/report_parser.h"
+
 #include <QString>
 
 class QWidget;
@@ -14,7 +16,6 @@ class MainWindow;
 // messageParent (the main window when null). False when the file could not be read.
 bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent = nullptr);
 
-// Reports are a few kilobytes; a larger file is no report and is refused rather than read.
-inline constexpr qint64 LargestLoadableReport = 4 * 1024 * 1024;
+inline constexpr qint64 LargestLoadableReport = LargestReportFile;
 
 } // namespace orvika

@@ -34,18 +34,19 @@ protected:
 
     QList<QAction *> actions()
     {
-        return {m().printDocumentAction, m().exportPdfAction, m().exportCsvAction,
-                m().exportExcelAction,   m().rackViewAction,  m().diagramViewAction};
+        return {m().printDocumentAction,   m().exportPdfAction, m().exportCsvAction,
+                m().exportExcelAction,     m().rackViewAction,  m().diagramViewAction,
+                m().compareWithSavedAction};
     }
 
-    // Whether the four documents are offered, as the menu shows them.
+    // Whether the documents are offered, as the menu shows them.
     bool offered()
     {
         int enabled = 0;
         for (QAction *action : actions())
             enabled += action->isEnabled() ? 1 : 0;
-        EXPECT_TRUE(enabled == 0 || enabled == 6) << "all or none";
-        return enabled == 6;
+        EXPECT_TRUE(enabled == 0 || enabled == 7) << "all or none";
+        return enabled == 7;
     }
 
     void compose() { QTest::mouseClick(m().CmdUs, Qt::LeftButton); }

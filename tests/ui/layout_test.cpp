@@ -218,18 +218,40 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
     EXPECT_EQ(bar[1]->text(), QStringLiteral("Документ"));
     ASSERT_TRUE(bar[1]->menu());
     const QList<QAction *> documents = bar[1]->menu()->actions();
-    const QList<QAction *> expected = {
-        window->printDocumentAction, nullptr, window->exportPdfAction, window->exportCsvAction,
-        window->exportExcelAction,   nullptr, window->rackViewAction,  window->diagramViewAction};
-    const QStringList documentCaptions = {"Печать…",          "", "Экспорт в PDF…", "Экспорт в CSV…",
-                                          "Экспорт в Excel…", "", "Вид шкафа…",     "Блок-схема…"};
+    const QList<QAction *> expected = {window->printDocumentAction,
+                                       nullptr,
+                                       window->exportPdfAction,
+                                       window->exportCsvAction,
+                                       window->exportExcelAction,
+                                       nullptr,
+                                       window->rackViewAction,
+                                       window->diagramViewAction,
+                                       nullptr,
+                                       window->compareWithSavedAction,
+                                       window->compareTwoSavedAction,
+                                       window->recheckSavedAction};
+    const QStringList documentCaptions = {"Печать…",
+                                          "",
+                                          "Экспорт в PDF…",
+                                          "Экспорт в CSV…",
+                                          "Экспорт в Excel…",
+                                          "",
+                                          "Вид шкафа…",
+                                          "Блок-схема…",
+                                          "",
+                                          "Сравнить с сохранённой…",
+                                          "Сравнить две сохранённые…",
+                                          "Проверить сохранённые…"};
     ASSERT_EQ(documents.size(), expected.size());
     for (int i = 0; i < documents.size(); ++i) {
         EXPECT_EQ(documents[i]->isSeparator(), expected[i] == nullptr) << i;
         if (expected[i]) {
             EXPECT_EQ(documents[i], expected[i]);
             EXPECT_EQ(documents[i]->text(), documentCaptions[i]);
-            EXPECT_FALSE(documents[i]->isEnabled()) << "nothing to show before a calculation";
+            // Saved reports can be compared and checked at any time; the rest needs a calculation.
+            const bool always =
+                expected[i] == window->compareTwoSavedAction || expected[i] == window->recheckSavedAction;
+            EXPECT_EQ(documents[i]->isEnabled(), always) << i;
         }
     }
 }

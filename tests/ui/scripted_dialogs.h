@@ -49,6 +49,13 @@ public:
         return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
     }
 
+    // Answered from fileAnswers too (Cancel when empty).
+    QString openFileName(QWidget *, const QString &caption, const QString &folder, const QString &filter) override
+    {
+        fileCalls.append({caption, folder, QString(), filter});
+        return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+    }
+
     // Cancel unless the test chose a printer.
     bool choosePrinter(QWidget *, QPrinter &printer) override
     {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The work of each command-line mode; each returns the program's exit status.
+namespace orvika {
+
+inline const QStringList ExportFormats = {QStringLiteral("pdf"), QStringLiteral("csv"),
+                                          QStringLiteral("xlsx"), QStringLiteral("rack-svg"),
+                                          QStringLiteral("diagram-svg")};
+
+// Loads the report as "Загрузить спецификацию" does, composes as "Составить спецификацию" does (the
+// report itself is not written) and writes the document or picture of the proposal.
+int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath);
+
+// Compares two saved reports, A the older, as CSV on standard output or into outputPath: 0 when they
+// do not differ, 1 when they do, 2 when one cannot be read or is no report.
+int compareReportFiles(const QString &a, const QString &b, const QString &outputPath);
+
+// Composes every saved report of the folder again with today's catalogue, a line each on standard
+// output: 0 when every one is unchanged, 1 otherwise. Nothing in the folder is written.
+int recheckFolder(const QString &folder);
+
+} // namespace orvika

@@ -1,0 +1,127 @@
+#include "comparison/saved_report.h"
+
+#include "catalogue/numbers.h"
+#include "catalogue/text_file.h"
+#include "report/report_parser.h"
+
+#include <QFileInfo>
+
+namespace orvika {
+namespace {
+
+const QString RequirementsHeading = QStringLiteral("ТЕХНИЧЕСКОЕ ЗАДАНИЕ");
+const QString SourcesHeading = QStringLiteral("ВЫБРАННЫЕ ЗВУКОВЫЕ ИСТОЧНИКИ");
+const QString ProposalHeading = QStringLiteral("ПРЕДЛОЖЕННАЯ СПЕЦИФИКАЦИЯ");
+const QString PowerTotal = QStringLiteral("Суммарная потребляемая мощность системы - ");
+const QString HeightTotal = QStringLiteral("Суммарная высота блоков (в юнитах) - ");
+const QString EmptySources = QStringLiteral("Список звуковых источников - пуст");
+
+enum class Section { None, Requirements, Sources, Proposal, Totals };
+
+// A rule of dashes ends a section; an underline only follows a heading.
+bool isRule(const QString &line)
+{
+    return line.size() >= 10 && line.count(u'-') == line.size();
+}
+
+bool isUnderline(const QString &line)
+{
+    return !line.isEmpty() && line.count(u'_') == line.size();
+}
+
+std::optional<std::int64_t> totalAfter(const QString &line, const QString &prefix)
+{
+    const double value = leadingNumber(QStringView(line).mid(prefix.size()));
+    const auto whole = toInt32(value);
+    return whole ? std::optional<std::int64_t>(*whole) : std::nullopt;
+}
+
+} // namespace
+
+SavedReport parseSavedReport(const QStringList &lines)
+{
+    SavedReport report;
+    Section section = Section::None;
+    for (const QString &line : lines) {
+        if (line.startsWith(RequirementsHeading)) {
+            section = Section::Requirements;
+            report.isReport = true;
+            continue;
+        }
+        if (line.startsWith(SourcesHeading)) {
+            section = Section::Sources;
+            report.isReport = true;
+            continue;
+        }
+        if (line.startsWith(ProposalHeading)) {
+            section = Section::Proposal;
+            report.isReport = true;
+            continue;
+        }
+        if (line.startsWith(PowerTotal)) {
+            report.powerDraw = totalAfter(line, PowerTotal);
+            report.damagedLines += report.powerDraw ? 0 : 1;
+            section = Section::Totals;
+            continue;
+        }
+        if (line.startsWith(HeightTotal)) {
+            report.heightUnits = totalAfter(line, HeightTotal);
+            report.damagedLines += report.heightUnits ? 0 : 1;
+            section = Section::Totals;
+            continue;
+        }
+        if (line.isEmpty() || isUnderline(line))
+            continue;
+        if (isRule(line)) {
+            if (section == Section::Requirements || section == Section::Proposal)
+                section = Section::None;
+            continue;
+        }
+        switch (section) {
+        case Section::Requirements:
+            report.requirements.append(line);
+            break;
+        case Section::Sources:
+        case Section::Proposal: {
+            if (section == Section::Sources && line == EmptySources)
+                break;
+            const std::optional<LoadAction> listed =
+                line.startsWith(QStringLiteral("- ")) ? readListedLine(line) : std::nullopt;
+            if (!listed) {
+                ++report.damagedLines;
+                break;
+            }
+            (section == Section::Sources ? report.sources : report.equipment)
+                .append({listed->name, listed->quantity});
+            break;
+        }
+        case Section::None:
+        case Section::Totals:
+            break;
+        }
+    }
+    return report;
+}
+
+std::optional<SavedReport> readSavedReport(const QString &path, QString *reason)
+{
+    const QFileInfo info(path);
+    const auto fail = [reason](const QString &text) {
+        if (reason)
+            *reason = text;
+        return std::nullopt;
+    };
+    if (info.exists() && !info.isFile())
+        return fail(QStringLiteral("это не файл"));
+    if (info.size() > LargestReportFile)
+        return fail(QStringLiteral("файл слишком велик для спецификации"));
+    const TextReadResult file = readTextFile(path);
+    if (file.errorCode)
+        return fail(openFailureMessage(info.fileName(), *file.errorCode));
+    SavedReport report = parseSavedReport(file.lines);
+    if (!report.isReport)
+        return fail(QStringLiteral("это не спецификация"));
+    return report;
+}
+
+} // namespace orvika

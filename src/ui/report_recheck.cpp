@@ -1,0 +1,89 @@
+#include "ui/report_recheck.h"
+
+#include "report/report_writer.h"
+#include "ui/main_window.h"
+#include "ui/report_loader.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+namespace orvika {
+namespace {
+
+const QString ManualLineControl = QStringLiteral("- Возможность ручного контроля линий");
+const QString AutomaticLineControl = QStringLiteral("- Возможность автоматического контроля линий");
+
+// The line control the report states; none unless it names one.
+void restoreLineControl(MainWindow &window, const SavedReport &report)
+{
+    QRadioButton *choice = report.requirements.contains(ManualLineControl)      ? window.OptR
+                           : report.requirements.contains(AutomaticLineControl) ? window.OptA
+                                                                                : window.Option1;
+    choice->setChecked(true);
+}
+
+// The amplifier reserve unit of its proposal, or the picker's prompt when it proposes none.
+void restoreReserveUnit(MainWindow &window, const SavedReport &report, const Catalogue &catalogue)
+{
+    QString unit = QStringLiteral("Выберите блок");
+    for (const CountedItem &item : report.equipment) {
+        if (catalogue.reserveUnits.contains(item.designation)) {
+            unit = item.designation;
+            break;
+        }
+    }
+    window.CmbBR->setEditText(unit);
+}
+
+} // namespace
+
+QString RecheckOutcome::verdict() const
+{
+    if (!error.isEmpty())
+        return QStringLiteral("ошибка: ") + error;
+    if (comparison.count() == 0)
+        return QStringLiteral("без изменений");
+    return QStringLiteral("изменилось (%1)").arg(comparison.count());
+}
+
+ReportRechecker::ReportRechecker(const SharedState &started)
+{
+    m_state.appDir = started.appDir;
+    m_state.catalogue = started.catalogue;
+    m_state.schemes = started.schemes;
+    m_state.blockCount = started.blockCount;
+    m_window = std::make_unique<MainWindow>(m_state, m_dialogs);
+}
+
+ReportRechecker::~ReportRechecker() = default;
+
+RecheckOutcome ReportRechecker::recheck(const QString &path)
+{
+    RecheckOutcome outcome;
+    const std::optional<SavedReport> stored = readSavedReport(path, &outcome.error);
+    if (!stored)
+        return outcome;
+    outcome.stored = *stored;
+
+    m_dialogs.messages.clear();
+    if (!loadReport(*m_window, path)) {
+        outcome.error = m_dialogs.messages.value(0);
+        return outcome;
+    }
+    restoreLineControl(*m_window, outcome.stored);
+    restoreReserveUnit(*m_window, outcome.stored, m_state.catalogue);
+    m_dialogs.messages.clear();
+    const std::optional<MainWindow::FinishedCalculation> finished = m_window->runCalculation();
+    m_window->ОчистСпиУс();
+    if (!finished) {
+        outcome.error =
+            m_dialogs.messages.isEmpty() ? QStringLiteral("расчёт не выполнен") : m_dialogs.messages.last();
+        outcome.error.replace(MessageLineBreak, QStringLiteral(" "));
+        return outcome;
+    }
+    outcome.composed = parseSavedReport(composeReport(finished->requirements, finished->proposal, QLocale()));
+    outcome.comparison = compareReports(outcome.stored, outcome.composed);
+    return outcome;
+}
+
+} // namespace orvika
