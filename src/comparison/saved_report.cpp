@@ -103,7 +103,7 @@ SavedReport parseSavedReport(const QStringList &lines)
     return report;
 }
 
-std::optional<SavedReport> readSavedReport(const QString &path, QString *reason)
+std::optional<QStringList> readReportLines(const QString &path, QString *reason)
 {
     const QFileInfo info(path);
     const auto fail = [reason](const QString &text) {
@@ -115,12 +115,23 @@ std::optional<SavedReport> readSavedReport(const QString &path, QString *reason)
         return fail(QStringLiteral("это не файл"));
     if (info.size() > LargestReportFile)
         return fail(QStringLiteral("файл слишком велик для спецификации"));
-    const TextReadResult file = readTextFile(path);
+    TextReadResult file = readTextFile(path);
     if (file.errorCode)
         return fail(openFailureMessage(info.fileName(), *file.errorCode));
-    SavedReport report = parseSavedReport(file.lines);
-    if (!report.isReport)
-        return fail(QStringLiteral("это не спецификация"));
+    return std::move(file.lines);
+}
+
+std::optional<SavedReport> readSavedReport(const QString &path, QString *reason)
+{
+    const std::optional<QStringList> lines = readReportLines(path, reason);
+    if (!lines)
+        return std::nullopt;
+    SavedReport report = parseSavedReport(*lines);
+    if (!report.isReport) {
+        if (reason)
+            *reason = QStringLiteral("это не спецификация");
+        return std::nullopt;
+    }
     return report;
 }
 

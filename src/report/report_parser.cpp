@@ -91,7 +91,14 @@ QList<LoadAction> ReportLineParser::parseLine(const QString &line)
 {
     using Kind = LoadAction::Kind;
     QList<LoadAction> actions;
-    const auto has = [&line](const QString &phrase) { return line.contains(phrase); };
+    // Every line is searched for every phrase; each phrase's search table is made once per report.
+    // The phrases are literals, so their text stays at one address, which is the quickest key.
+    const auto has = [this, &line](const QString &phrase) {
+        auto matcher = m_matchers.constFind(phrase.constData());
+        if (matcher == m_matchers.cend())
+            matcher = m_matchers.insert(phrase.constData(), QStringMatcher(phrase));
+        return matcher->indexIn(line) >= 0;
+    };
 
     if (has(QStringLiteral("Полуавтоматическое оповещение при помощи микрофона")))
         actions << tick(QStringLiteral("Check4"));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringMatcher>
 #include <cstdint>
 #include <optional>
 
@@ -53,6 +55,7 @@ public:
     std::int32_t loadedPower() const { return m_loadedPower; } // LoadedPower
 
 private:
+    QHash<const QChar *, QStringMatcher> m_matchers; // by the address of a phrase literal
     bool m_reportFlag = false;
     std::int32_t m_loadedPower = 0;
 };

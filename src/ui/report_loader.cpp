@@ -33,6 +33,17 @@ void resetForLoad(MainWindow &w)
     w.List3->clear();
 }
 
+// The requirement check box a report line ticks, by its name.
+QCheckBox *checkBoxNamed(MainWindow &w, const QString &name)
+{
+    for (QCheckBox *box : {w.Check4, w.Check3, w.Check5, w.Check6, w.Check1, w.Check2, w.ChkBR, w.ChkAtt,
+                           w.ChkBL, w.ChkPD, w.ChkRP, w.ChkRU, w.ChkZP}) {
+        if (box->objectName() == name)
+            return box;
+    }
+    return nullptr;
+}
+
 int countItems(const QComboBox *picker, const QString &name)
 {
     int count = 0;
@@ -75,7 +86,7 @@ void apply(MainWindow &w, const LoadAction &action)
 {
     switch (action.kind) {
     case LoadAction::Kind::Tick:
-        if (auto *box = w.findChild<QCheckBox *>(action.control))
+        if (QCheckBox *box = checkBoxNamed(w, action.control))
             box->setChecked(true);
         break;
     case LoadAction::Kind::SetZoneCount:
@@ -106,6 +117,8 @@ void apply(MainWindow &w, const LoadAction &action)
     }
 }
 
+void replayReportLines(MainWindow &window, const QStringList &lines);
+
 } // namespace
 
 bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
@@ -129,16 +142,31 @@ bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
         window.dialogs().message(parent, openFailureMessage(name, *file.errorCode));
         return false;
     }
+    replayReportLines(window, file.lines);
+    return true;
+}
+
+void loadReportLines(MainWindow &window, const QStringList &lines)
+{
+    resetForLoad(window);
+    replayReportLines(window, lines);
+}
+
+namespace {
+
+void replayReportLines(MainWindow &window, const QStringList &lines)
+{
     // A fresh parser: no source section left open by an earlier, cut-off report.
     ReportLineParser parser;
     parser.startLoad();
-    for (const QString &line : file.lines) {
+    for (const QString &line : lines) {
         if (line.isEmpty())
             continue;
         for (const LoadAction &action : parser.parseLine(line))
             apply(window, action);
     }
-    return true;
 }
+
+} // namespace
 
 } // namespace orvika

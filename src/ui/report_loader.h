@@ -3,6 +3,7 @@
 #include "report/report_parser.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,6 +16,9 @@ class MainWindow;
 // The window is reset first, also when the file then turns out unreadable; a failure is shown over
 // messageParent (the main window when null). False when the file could not be read.
 bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent = nullptr);
+
+// Loading of a report whose lines were read already: the reset, then the lines replayed.
+void loadReportLines(MainWindow &window, const QStringList &lines);
 
 inline constexpr qint64 LargestLoadableReport = LargestReportFile;
 

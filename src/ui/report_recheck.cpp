@@ -60,16 +60,16 @@ ReportRechecker::~ReportRechecker() = default;
 RecheckOutcome ReportRechecker::recheck(const QString &path)
 {
     RecheckOutcome outcome;
-    const std::optional<SavedReport> stored = readSavedReport(path, &outcome.error);
-    if (!stored)
+    // The file is read once: the stored parts and the load both come from its lines.
+    const std::optional<QStringList> lines = readReportLines(path, &outcome.error);
+    if (!lines)
         return outcome;
-    outcome.stored = *stored;
-
-    m_dialogs.messages.clear();
-    if (!loadReport(*m_window, path)) {
-        outcome.error = m_dialogs.messages.value(0);
+    outcome.stored = parseSavedReport(*lines);
+    if (!outcome.stored.isReport) {
+        outcome.error = QStringLiteral("это не спецификация");
         return outcome;
     }
+    loadReportLines(*m_window, *lines);
     restoreLineControl(*m_window, outcome.stored);
     restoreReserveUnit(*m_window, outcome.stored, m_state.catalogue);
     m_dialogs.messages.clear();

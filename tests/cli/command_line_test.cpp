@@ -19,6 +19,7 @@ const QString Fixtures = QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/re
 struct Outcome
 {
     int exitCode = -1;
+    QByteArray outBytes;
     QString out;
     QStringList errorLines;
 };
@@ -50,7 +51,8 @@ protected:
         if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
             return result;
         result.exitCode = process.exitCode();
-        result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        result.outBytes = process.readAllStandardOutput();
+        result.out = QString::fromLocal8Bit(result.outBytes);
         result.errorLines =
             QString::fromLocal8Bit(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
         return result;
@@ -227,6 +229,85 @@ TEST_F(CommandLine, HelpAndVersionAsUsersExpect)
     const Outcome version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_EQ(version.out, QStringLiteral("ORVIKA " ORVIKA_VERSION "\n"));
+}
+
+} // namespace
+} // namespace orvika::test
+
+namespace orvika::test {
+namespace {
+
+// --compare: the CSV of the differences, and whether there were any.
+TEST_F(CommandLine, CompareGivesTheDifferencesAndSaysWhetherThereWereAny)
+{
+    ASSERT_TRUE(QFile::copy(Fixtures + QStringLiteral("/microphones_block_300w.dat"),
+                            dir.filePath(QStringLiteral("300.dat"))));
+    const Outcome same =
+        run({QStringLiteral("--compare"), QStringLiteral("отчёт.dat"), QStringLiteral("отчёт.dat")});
+    EXPECT_EQ(same.exitCode, 0);
+    EXPECT_EQ(same.outBytes,
+              QByteArray("\xEF\xBB\xBF") + QStringLiteral("Раздел;Обозначение;Было;Стало\r\n").toUtf8());
+
+    const Outcome differ =
+        run({QStringLiteral("--compare"), QStringLiteral("300.dat"), QStringLiteral("отчёт.dat"),
+             QStringLiteral("--output"), QStringLiteral("разница.csv")});
+    EXPECT_EQ(differ.exitCode, 1);
+    EXPECT_TRUE(differ.out.isEmpty());
+    const QString csv = QString::fromUtf8(read(QStringLiteral("разница.csv")));
+    EXPECT_TRUE(csv.contains(QStringLiteral("Итого;Потребляемая мощность, Вт;775;1695\r\n")))
+        << csv.toStdString();
+    EXPECT_TRUE(csv.contains(QStringLiteral("Оборудование;K-3520 Усилитель мощности (1000);0;1\r\n")));
+
+    for (const QStringList &pair : {QStringList{QStringLiteral("нет.dat"), QStringLiteral("отчёт.dat")},
+                                    QStringList{QStringLiteral("отчёт.dat"), QStringLiteral("Base/Sxemm")}}) {
+        const Outcome unreadable = run(QStringList{QStringLiteral("--compare")} + pair);
+        EXPECT_EQ(unreadable.exitCode, 2) << pair.join(u' ').toStdString();
+        EXPECT_EQ(unreadable.errorLines.size(), 1);
+    }
+    EXPECT_EQ(run({QStringLiteral("--compare"), QStringLiteral("отчёт.dat")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--compare"), QStringLiteral("--recheck")}).exitCode, 2);
+}
+
+// --recheck: a line for every report of the folder; nothing in it is written.
+TEST_F(CommandLine, RecheckSaysOfEachSavedReportWhetherItStillHolds)
+{
+    const QString folder = dir.filePath(QStringLiteral("сохранённые"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const auto put = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(folder + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    QFile fixture(Fixtures + QStringLiteral("/every_option.dat"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    const QByteArray report = fixture.readAll();
+    put(QStringLiteral("а_без изменений.dat"), report);
+    QByteArray changed = report;
+    changed.replace(encodeLines({QStringLiteral("- K-3520 Усилитель мощности (1000) - 1 шт.")}),
+                    encodeLines({QStringLiteral("- K-3520 Усилитель мощности (1000) - 2 шт.")}));
+    ASSERT_NE(changed, report);
+    put(QStringLiteral("б_изменилось.dat"), changed);
+    QByteArray damaged = report;
+    damaged.replace(encodeLines({QStringLiteral("- K-3630 Блок управления аттенюаторами - 2 шт.")}),
+                    encodeLines({QStringLiteral("- K-3630 Блок управления аттенюаторами")}));
+    put(QStringLiteral("в_повреждена.dat"), damaged);
+    put(QStringLiteral("г_чужой.dat"), "ни слова о спецификации\r\n");
+    const QStringList before = QDir(folder).entryList(QDir::Files);
+
+    const Outcome result = run({QStringLiteral("--recheck"), folder});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out.split(u'\n', Qt::SkipEmptyParts),
+              (QStringList{QStringLiteral("а_без изменений.dat: без изменений"),
+                           QStringLiteral("б_изменилось.dat: изменилось (1)"),
+                           QStringLiteral("в_повреждена.dat: изменилось (1)"),
+                           QStringLiteral("г_чужой.dat: ошибка: это не спецификация")}));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), before);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Спецификация.dat"))));
+
+    ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/б_изменилось.dat")));
+    ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/в_повреждена.dat")));
+    ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/г_чужой.dat")));
+    EXPECT_EQ(run({QStringLiteral("--recheck"), folder}).exitCode, 0);
 }
 
 } // namespace

@@ -1,0 +1,62 @@
+#include "app/shared_state.h"
+#include "app/startup.h"
+#include "installations.h"
+#include "ui/main_window.h"
+#include "ui/report_recheck.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace bench;
+
+namespace {
+
+// 1,000 saved reports, copies of the reports the tests keep, re-checked with one window.
+void recheckThousand(benchmark::State &state)
+{
+    QTemporaryDir work;
+    QDir(work.path()).mkpath(QStringLiteral("Base"));
+    for (const QString &name : {QStringLiteral("Base-Date"), QStringLiteral("Sxemm")})
+        QFile::copy(DataDir + QStringLiteral("/Base/") + name, work.filePath(QStringLiteral("Base/") + name));
+    const QDir fixtures(QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/reports"));
+    const QStringList reports = fixtures.entryList({QStringLiteral("*.dat")}, QDir::Files);
+    QStringList paths;
+    for (int n = 0; n < 1000; ++n) {
+        const QString path = work.filePath(QStringLiteral("%1.dat").arg(n, 4, 10, QLatin1Char('0')));
+        QFile::copy(fixtures.filePath(reports.at(n % reports.size())), path);
+        paths.append(path);
+    }
+    orvika::SharedState started;
+    orvika::KeptDialogs dialogs;
+    const auto window = orvika::startUp(started, dialogs, work.path(), QLocale::c());
+    if (!window) {
+        state.SkipWithError("the bundled catalogue cannot be read");
+        return;
+    }
+    orvika::ReportRechecker rechecker(started);
+    int unchanged = 0;
+    for (auto _ : state) {
+        unchanged = 0;
+        for (const QString &path : paths)
+            unchanged += rechecker.recheck(path).unchanged() ? 1 : 0;
+    }
+    state.counters["unchanged"] = unchanged;
+    state.counters["files"] = double(paths.size());
+}
+BENCHMARK(recheckThousand)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// The window the reports are loaded through is never shown; offscreen, no display.
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
