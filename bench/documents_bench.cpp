@@ -4,10 +4,10 @@
 #include "documents/bill_xlsx.h"
 #include "documents/document_content.h"
 #include "documents/pdf_export.h"
+#include "gui_bench_main.h"
 #include "installations.h"
 
 #include <QDate>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -52,13 +52,7 @@ BENCHMARK(csvBill)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-// Painting a PDF needs an application with fonts; offscreen, no display.
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -1,12 +1,12 @@
 #include "calc/calculation.h"
 #include "catalogue/scheme_library.h"
+#include "gui_bench_main.h"
 #include "installations.h"
 #include "pictures/block_diagram.h"
 #include "pictures/picture.h"
 #include "pictures/rack_layout.h"
 #include "pictures/rack_picture.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 using namespace bench;
@@ -46,13 +46,7 @@ BENCHMARK(diagramSvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// Fonts need an application; offscreen, no display.
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -1,10 +1,10 @@
 #include "app/shared_state.h"
 #include "app/startup.h"
+#include "gui_bench_main.h"
 #include "installations.h"
 #include "ui/main_window.h"
 #include "ui/report_recheck.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,13 +50,7 @@ BENCHMARK(recheckThousand)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-// The window the reports are loaded through is never shown; offscreen, no display.
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

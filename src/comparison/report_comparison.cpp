@@ -1,5 +1,7 @@
 #include "comparison/report_comparison.h"
 
+#include "report/csv_field.h"
+
 #include <QHash>
 
 namespace orvika {
@@ -88,15 +90,6 @@ void compareTotal(QList<Difference> &rows, const QString &name, const std::optio
                                 : !b ? DifferenceKind::Removed
                                      : DifferenceKind::Changed;
     rows.append({name, text(a), text(b), kind});
-}
-
-QString csvField(const QString &text)
-{
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\r') && !text.contains(u'\n'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 } // namespace

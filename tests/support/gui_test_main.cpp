@@ -1,7 +1,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Painting documents needs an application with fonts; the platform is offscreen.
+// Tests that paint need an application with fonts; the platform is offscreen.
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM",
