@@ -1,5 +1,6 @@
 #include "ui/report_recheck.h"
 
+#include "calc/calculation.h"
 #include "report/report_writer.h"
 #include "ui/main_window.h"
 #include "ui/report_loader.h"
@@ -72,16 +73,17 @@ RecheckOutcome ReportRechecker::recheck(const QString &path)
     loadReportLines(*m_window, *lines);
     restoreLineControl(*m_window, outcome.stored);
     restoreReserveUnit(*m_window, outcome.stored, m_state.catalogue);
-    m_dialogs.messages.clear();
-    const std::optional<MainWindow::FinishedCalculation> finished = m_window->runCalculation();
-    m_window->ОчистСпиУс();
-    if (!finished) {
-        outcome.error =
-            m_dialogs.messages.isEmpty() ? QStringLiteral("расчёт не выполнен") : m_dialogs.messages.last();
+    // The calculation "Составить спецификацию" runs, on the requirements as the window now states
+    // them; the proposal is not shown, and nothing is written.
+    const Requirements requirements = m_window->gatherRequirements();
+    const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, requirements);
+    if (!proposal.complete) {
+        outcome.error = proposal.messages.isEmpty() ? QStringLiteral("расчёт не выполнен")
+                                                    : proposal.messages.last().text;
         outcome.error.replace(MessageLineBreak, QStringLiteral(" "));
         return outcome;
     }
-    outcome.composed = parseSavedReport(composeReport(finished->requirements, finished->proposal, QLocale()));
+    outcome.composed = parseSavedReport(composeReport(requirements, proposal, QLocale()));
     outcome.comparison = compareReports(outcome.stored, outcome.composed);
     return outcome;
 }
