@@ -15,25 +15,4 @@ void StreamDialogs::message(QWidget *, const QString &text)
     std::fflush(stderr);
 }
 
-QString StreamDialogs::input(QWidget *, const QString &, const QString &, const QString &, QPoint)
-{
-    return {};
-}
-
-QString StreamDialogs::saveFileName(QWidget *, const QString &, const QString &, const QString &,
-                                    const QString &)
-{
-    return {};
-}
-
-QString StreamDialogs::openFileName(QWidget *, const QString &, const QString &, const QString &)
-{
-    return {};
-}
-
-bool StreamDialogs::choosePrinter(QWidget *, QPrinter &)
-{
-    return false;
-}
-
 } // namespace orvika

@@ -1,10 +1,8 @@
 #include "comparison/saved_report.h"
 
 #include "catalogue/numbers.h"
-#include "catalogue/text_file.h"
+#include "report/report_file.h"
 #include "report/report_parser.h"
-
-#include <QFileInfo>
 
 namespace orvika {
 namespace {
@@ -101,24 +99,6 @@ SavedReport parseSavedReport(const QStringList &lines)
         }
     }
     return report;
-}
-
-std::optional<QStringList> readReportLines(const QString &path, QString *reason)
-{
-    const QFileInfo info(path);
-    const auto fail = [reason](const QString &text) {
-        if (reason)
-            *reason = text;
-        return std::nullopt;
-    };
-    if (info.exists() && !info.isFile())
-        return fail(QStringLiteral("это не файл"));
-    if (info.size() > LargestReportFile)
-        return fail(QStringLiteral("файл слишком велик для спецификации"));
-    TextReadResult file = readTextFile(path);
-    if (file.errorCode)
-        return fail(openFailureMessage(info.fileName(), *file.errorCode));
-    return std::move(file.lines);
 }
 
 std::optional<SavedReport> readSavedReport(const QString &path, QString *reason)

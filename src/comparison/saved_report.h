@@ -32,10 +32,6 @@ struct SavedReport
 // Reads the lines of a report as the loader reads its source lines; nothing is fatal.
 SavedReport parseSavedReport(const QStringList &lines);
 
-// The lines of a report file (Windows-1251), refused unread when the path is no file or far too large
-// for a report. Empty, with the reason, when it cannot be read.
-std::optional<QStringList> readReportLines(const QString &path, QString *reason);
-
 // Reads a report file. Empty, with the reason, when it cannot be read or is no report.
 std::optional<SavedReport> readSavedReport(const QString &path, QString *reason);
 

@@ -9,9 +9,6 @@
 
 namespace orvika {
 
-// Reports are a few kilobytes; a larger file is no report and is refused rather than read.
-inline constexpr qint64 LargestReportFile = 4 * 1024 * 1024;
-
 // One thing a report line asks the main window to do when the report is loaded back.
 struct LoadAction
 {

@@ -116,12 +116,8 @@ void CompareWindow::saveCsv()
                                QStringLiteral("Сравнение.csv"), QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
-    const QString name = QFileInfo(path).fileName();
-    if (const auto error = writeFileAtomically(path, comparisonCsv(m_comparison))) {
-        m_dialogs.message(this, writeFailureMessage(name, *error));
-        return;
-    }
-    m_dialogs.message(this, QStringLiteral("Сохранено как: ") + name);
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
+                  writeFileAtomically(path, comparisonCsv(m_comparison)));
 }
 
 } // namespace orvika

@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include "calc/proposal.h"
+#include "catalogue/text_file.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -9,6 +10,13 @@
 #include <QPrintDialog>
 
 namespace orvika {
+
+void announceWrite(Dialogs &dialogs, QWidget *parent, const QString &name,
+                   const std::optional<QString> &failure)
+{
+    dialogs.message(parent,
+                    failure ? writeFailureMessage(name, *failure) : QStringLiteral("Сохранено как: ") + name);
+}
 
 QString displayText(const QString &text)
 {

@@ -2,6 +2,8 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -51,6 +53,38 @@ public:
                          const QString &filter) override;
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
+
+// The seam where nobody is there to answer: every question is answered with Cancel. What becomes of
+// the messages is the subclass's.
+class UnattendedDialogs : public Dialogs
+{
+public:
+    QString input(QWidget *, const QString &, const QString &, const QString &, QPoint) override
+    {
+        return {};
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &,
+                         const QString &) override
+    {
+        return {};
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
+};
+
+// The messages kept in order instead of shown.
+class KeptDialogs : public UnattendedDialogs
+{
+public:
+    void message(QWidget *, const QString &text) override { messages.append(text); }
+
+    QStringList messages;
+};
+
+// What the user is told once a file has been written: "Сохранено как: <name>", or the name and the
+// reason the write failed.
+void announceWrite(Dialogs &dialogs, QWidget *parent, const QString &name,
+                   const std::optional<QString> &failure);
 
 // The program's line break ("\n\r") shown as one line break.
 QString displayText(const QString &text);

@@ -1,4 +1,3 @@
-#include "catalogue/text_file.h"
 #include "report/report_copy.h"
 #include "report/report_writer.h"
 #include "ui/dialogs.h"
@@ -48,11 +47,7 @@ void MainWindow::saveAs()
         }
     }
     const QString target = newName + QStringLiteral(".dat");
-    if (const auto error = copyFileReplacing(source, workingDir.filePath(target))) {
-        m_dialogs.message(this, writeFailureMessage(target, *error));
-        return;
-    }
-    m_dialogs.message(this, QStringLiteral("Сохранено как: ") + target);
+    announceWrite(m_dialogs, this, target, copyFileReplacing(source, workingDir.filePath(target)));
 }
 
 void MainWindow::openLoadWindow()

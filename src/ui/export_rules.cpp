@@ -98,12 +98,7 @@ void MainWindow::exportDocument(Export kind)
     const std::optional<QString> error = kind == Export::Pdf   ? writeDocumentPdf(path, content)
                                          : kind == Export::Csv ? writeFileAtomically(path, billAsCsv(content))
                                                                : writeBillXlsx(path, content);
-    const QString name = QFileInfo(path).fileName();
-    if (error) {
-        m_dialogs.message(this, writeFailureMessage(name, *error));
-        return;
-    }
-    m_dialogs.message(this, QStringLiteral("Сохранено как: ") + name);
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(), error);
 }
 
 // A window each, made when asked for; a new one replaces the one still open.

@@ -1,6 +1,5 @@
 #include "ui/picture_window.h"
 
-#include "catalogue/text_file.h"
 #include "pictures/picture.h"
 #include "ui/dialogs.h"
 
@@ -150,13 +149,8 @@ void PictureWindow::save(Format format)
         svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
-    const auto error = svg ? writePictureSvg(path, m_picture) : writePicturePng(path, m_picture);
-    const QString name = QFileInfo(path).fileName();
-    if (error) {
-        m_dialogs.message(this, writeFailureMessage(name, *error));
-        return;
-    }
-    m_dialogs.message(this, QStringLiteral("Сохранено как: ") + name);
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
+                  svg ? writePictureSvg(path, m_picture) : writePicturePng(path, m_picture));
 }
 
 } // namespace orvika

@@ -1,7 +1,6 @@
 #include "ui/report_loader.h"
 
 #include "catalogue/software_entry.h"
-#include "catalogue/text_file.h"
 #include "report/report_parser.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -9,7 +8,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -125,24 +123,13 @@ bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent)
 {
     QWidget *const parent = messageParent != nullptr ? messageParent : &window;
     resetForLoad(window);
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    // A folder, a pipe or a device under a report's name would block or fail the reading.
-    if (info.exists() && !info.isFile()) {
-        window.dialogs().message(parent, openFailureMessage(name, PathFileAccessError));
+    QString failure;
+    const std::optional<QStringList> lines = readReportLines(path, &failure);
+    if (!lines) {
+        window.dialogs().message(parent, failure);
         return false;
     }
-    if (info.size() > LargestLoadableReport) {
-        window.dialogs().message(parent, QStringLiteral("Файл ") + name +
-                                             QStringLiteral(" слишком велик для спецификации"));
-        return false;
-    }
-    const TextReadResult file = readTextFile(path);
-    if (file.errorCode) {
-        window.dialogs().message(parent, openFailureMessage(name, *file.errorCode));
-        return false;
-    }
-    replayReportLines(window, file.lines);
+    replayReportLines(window, *lines);
     return true;
 }
 

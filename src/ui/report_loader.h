@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_parser.h"
+#include "report/report_file.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #include "ui/report_recheck.h"
 
 #include "calc/calculation.h"
+#include "report/report_file.h"
 #include "report/report_writer.h"
 #include "ui/main_window.h"
 #include "ui/report_loader.h"

@@ -11,26 +11,6 @@ namespace orvika {
 
 class MainWindow;
 
-// The messages a calculation shows, kept instead of shown; nothing is asked.
-class KeptDialogs : public Dialogs
-{
-public:
-    void message(QWidget *, const QString &text) override { messages.append(text); }
-    QString input(QWidget *, const QString &, const QString &, const QString &, QPoint) override
-    {
-        return {};
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &,
-                         const QString &) override
-    {
-        return {};
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
-
-    QStringList messages;
-};
-
 struct RecheckOutcome
 {
     QString error;         // set when the file could not be read, is no report, or no longer composes
