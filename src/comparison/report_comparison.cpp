@@ -121,17 +121,17 @@ QString markerOf(DifferenceKind kind)
 
 QByteArray comparisonCsv(const Comparison &comparison)
 {
-    QString text = QStringLiteral("Раздел;Обозначение;Было;Стало\r\n");
+    QString text = csvRow({QStringLiteral("Раздел"), QStringLiteral("Обозначение"), QStringLiteral("Было"),
+                           QStringLiteral("Стало")});
     const auto section = [&text](const QString &name, const QList<Difference> &rows) {
         for (const Difference &row : rows)
-            text += name + u';' + csvField(row.item) + u';' + csvField(row.before) + u';' +
-                    csvField(row.after) + QStringLiteral("\r\n");
+            text += csvRow({name, row.item, row.before, row.after});
     };
     section(QStringLiteral("Требования"), comparison.requirements);
     section(QStringLiteral("Источники"), comparison.sources);
     section(QStringLiteral("Оборудование"), comparison.equipment);
     section(QStringLiteral("Итого"), comparison.totals);
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return csvFile(text);
 }
 
 } // namespace orvika

@@ -1,12 +1,18 @@
 #include "documents/document_content.h"
 
 #include "calc/calculation_state.h"
+#include "calc/reasons.h"
 #include "catalogue/unit_figures.h"
 #include "report/report_writer.h"
 
 #include <cmath>
 
 namespace orvika {
+
+QString figureText(const std::optional<double> &value)
+{
+    return value ? reasons::number(*value) : QString();
+}
 
 std::int64_t heatBtuPerHour(double watts)
 {

@@ -54,6 +54,9 @@ struct DocumentContent
     QList<Picture> pictures; // a page each, after the tables
 };
 
+// A figure of a table cell with a decimal comma; empty where the catalogue gives none.
+QString figureText(const std::optional<double> &value);
+
 DocumentContent composeDocument(const Catalogue &catalogue, const Requirements &requirements,
                                 const Proposal &proposal, const QDate &date, const QLocale &locale);
 

@@ -30,11 +30,6 @@ QFont documentFont(double points, bool bold = false)
     return font;
 }
 
-QString figure(const std::optional<double> &value)
-{
-    return value ? reasons::number(*value) : QString();
-}
-
 // The flow of the document down its pages. Without a painter it only measures, so that the page
 // count is known before the first page is painted.
 class Flow
@@ -204,9 +199,9 @@ public:
     {
         const QFont font = documentFont(7.5);
         const QStringList texts = {QString::number(line.position), line.designation,
-                                   QString::number(line.quantity), figure(line.unitPowerDraw),
-                                   figure(line.powerDraw()),       figure(line.unitHeightUnits),
-                                   figure(line.heightUnits()),     line.reason};
+                                   QString::number(line.quantity), figureText(line.unitPowerDraw),
+                                   figureText(line.powerDraw()),   figureText(line.unitHeightUnits),
+                                   figureText(line.heightUnits()), line.reason};
         const double height = m_flow.cellHeight(font, m_widths, texts);
         // A page never ends with the header alone, and every page of the table starts with it.
         if (m_flow.makeRoom(height + (m_headerShown ? 0 : headerHeight())) || !m_headerShown) {

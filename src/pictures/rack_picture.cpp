@@ -29,17 +29,12 @@ double rackWidth()
     return 2 * RailWidth + BayWidth;
 }
 
-QString figure(double value)
-{
-    return reasons::number(value);
-}
-
 QStringList warningsOf(const RackLayout &layout)
 {
     QStringList lines;
     for (const RackUnit &unit : layout.unplaced)
-        lines.append(
-            QStringLiteral("Не помещается в шкаф: %1 (%2 U)").arg(unit.designation, figure(unit.height)));
+        lines.append(QStringLiteral("Не помещается в шкаф: %1 (%2 U)")
+                         .arg(unit.designation, reasons::number(unit.height)));
     return lines;
 }
 
@@ -164,8 +159,9 @@ void paintRack(QPainter &painter, const RackFonts &fonts, const RackLayout &layo
     // The designation above, "не выбран" when the calculation chose no cabinet.
     painter.setPen(Qt::black);
     painter.setFont(bold);
-    const QString title =
-        rack.designation.isEmpty() ? QStringLiteral("Шкаф %1 U").arg(figure(rack.height)) : rack.designation;
+    const QString title = rack.designation.isEmpty()
+                              ? QStringLiteral("Шкаф %1 U").arg(reasons::number(rack.height))
+                              : rack.designation;
     const QRectF titleBox(left, top - HeaderHeight, rackWidth(), HeaderHeight - 4);
     const QString shownTitle = fitted(title, bold, rackWidth() * 2 - 8, shortened);
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
@@ -203,17 +199,17 @@ void paintRack(QPainter &painter, const RackFonts &fonts, const RackLayout &layo
         painter.drawRect(space);
         painter.setFont(plain);
         painter.setPen(Qt::darkGray);
-        painter.drawText(space, Qt::AlignCenter, QStringLiteral("свободно %1 U").arg(figure(free)));
+        painter.drawText(space, Qt::AlignCenter, QStringLiteral("свободно %1 U").arg(reasons::number(free)));
     }
 
     // Below: what it holds, draws and gives off.
     painter.setPen(Qt::black);
     painter.setFont(plain);
     const QStringList footer = {
-        QStringLiteral("Занято %1 из %2 U").arg(figure(rack.used), figure(rack.height)),
-        QStringLiteral("Потребление %1 Вт").arg(figure(rack.powerDraw)),
+        QStringLiteral("Занято %1 из %2 U").arg(reasons::number(rack.used), reasons::number(rack.height)),
+        QStringLiteral("Потребление %1 Вт").arg(reasons::number(rack.powerDraw)),
         QStringLiteral("Тепло %1 Вт, %2 BTU/ч")
-            .arg(figure(rack.powerDraw))
+            .arg(reasons::number(rack.powerDraw))
             .arg(heatBtuPerHour(rack.powerDraw))};
     painter.drawText(QRectF(left, top + height + 6, rackWidth(), FooterHeight), Qt::AlignLeft | Qt::AlignTop,
                      footer.join(u'\n'));

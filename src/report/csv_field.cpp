@@ -11,4 +11,18 @@ QString csvField(const QString &text)
     return u'"' + quoted + u'"';
 }
 
+QString csvRow(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (const QString &field : fields)
+        quoted.append(csvField(field));
+    return quoted.join(u';') + QStringLiteral("\r\n");
+}
+
+QByteArray csvFile(const QString &rows)
+{
+    return QByteArray("\xEF\xBB\xBF") + rows.toUtf8();
+}
+
 } // namespace orvika
