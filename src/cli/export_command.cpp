@@ -4,10 +4,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
-#include "documents/bill_csv.h"
-#include "documents/bill_xlsx.h"
-#include "documents/document_content.h"
-#include "documents/pdf_export.h"
+#include "documents/document_files.h"
 #include "pictures/picture.h"
 #include "pictures/proposal_pictures.h"
 #include "ui/main_window.h"
@@ -29,15 +26,12 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
         return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
     if (format == u"diagram-svg")
         return writePictureSvg(path, proposalDiagramPicture(catalogue, requirements, proposal));
-    DocumentContent content =
-        composeDocument(catalogue, requirements, proposal, QDate::currentDate(), QLocale::system());
-    if (format == u"pdf") {
-        content.pictures = proposalPictures(catalogue, requirements, proposal);
-        return writeDocumentPdf(path, content);
-    }
-    if (format == u"csv")
-        return writeFileAtomically(path, billAsCsv(content));
-    return writeBillXlsx(path, content);
+    const DocumentFormat document = format == u"pdf"   ? DocumentFormat::Pdf
+                                    : format == u"csv" ? DocumentFormat::Csv
+                                                       : DocumentFormat::Xlsx;
+    return writeDocumentFile(document, path,
+                             proposalDocument(catalogue, requirements, proposal, document,
+                                              QDate::currentDate(), QLocale::system()));
 }
 
 } // namespace

@@ -25,4 +25,14 @@ QList<Picture> proposalPictures(const Catalogue &catalogue, const Requirements &
             proposalDiagramPicture(catalogue, requirements, proposal)};
 }
 
+DocumentContent proposalDocument(const Catalogue &catalogue, const Requirements &requirements,
+                                 const Proposal &proposal, DocumentFormat format, const QDate &date,
+                                 const QLocale &locale)
+{
+    DocumentContent content = composeDocument(catalogue, requirements, proposal, date, locale);
+    if (format == DocumentFormat::Pdf)
+        content.pictures = proposalPictures(catalogue, requirements, proposal);
+    return content;
+}
+
 } // namespace orvika

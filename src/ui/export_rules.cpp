@@ -1,9 +1,5 @@
-#include "catalogue/text_file.h"
-#include "documents/bill_csv.h"
-#include "documents/bill_xlsx.h"
 #include "documents/document_content.h"
 #include "documents/document_painter.h"
-#include "documents/pdf_export.h"
 #include "pictures/proposal_pictures.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -21,9 +17,9 @@ namespace orvika {
 void MainWindow::connectExportRules()
 {
     connect(printDocumentAction, &QAction::triggered, this, &MainWindow::printDocument);
-    connect(exportPdfAction, &QAction::triggered, this, [this] { exportDocument(Export::Pdf); });
-    connect(exportCsvAction, &QAction::triggered, this, [this] { exportDocument(Export::Csv); });
-    connect(exportExcelAction, &QAction::triggered, this, [this] { exportDocument(Export::Excel); });
+    connect(exportPdfAction, &QAction::triggered, this, [this] { exportDocument(DocumentFormat::Pdf); });
+    connect(exportCsvAction, &QAction::triggered, this, [this] { exportDocument(DocumentFormat::Csv); });
+    connect(exportExcelAction, &QAction::triggered, this, [this] { exportDocument(DocumentFormat::Xlsx); });
     connect(rackViewAction, &QAction::triggered, this, [this] { showPicture(View::Rack); });
     connect(diagramViewAction, &QAction::triggered, this, [this] { showPicture(View::Diagram); });
 
@@ -51,20 +47,18 @@ void MainWindow::forgetFinishedCalculation()
         action->setEnabled(false);
 }
 
-// The document of the calculation List3 shows, with a page for each of its pictures.
-DocumentContent MainWindow::finishedDocument() const
+// The document of the calculation List3 shows, for the format.
+DocumentContent MainWindow::finishedDocument(DocumentFormat format) const
 {
-    DocumentContent content = composeDocument(m_state.catalogue, m_finished->requirements,
-                                              m_finished->proposal, QDate::currentDate(), QLocale());
-    content.pictures = proposalPictures(m_state.catalogue, m_finished->requirements, m_finished->proposal);
-    return content;
+    return proposalDocument(m_state.catalogue, m_finished->requirements, m_finished->proposal, format,
+                            QDate::currentDate(), QLocale());
 }
 
 void MainWindow::printDocument()
 {
     if (!m_finished)
         return;
-    const DocumentContent content = finishedDocument();
+    const DocumentContent content = finishedDocument(DocumentFormat::Pdf); // the printout is the PDF on paper
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(DocumentTitle);
     prepareDocumentPage(printer);
@@ -74,7 +68,7 @@ void MainWindow::printDocument()
         m_dialogs.message(this, QStringLiteral("Ошибка печати: принтер недоступен"));
 }
 
-void MainWindow::exportDocument(Export kind)
+void MainWindow::exportDocument(DocumentFormat format)
 {
     if (!m_finished)
         return;
@@ -82,10 +76,11 @@ void MainWindow::exportDocument(Export kind)
     {
         QString caption, proposedName, filter;
     };
-    const Choice choice =
-        kind == Export::Pdf ? Choice{QStringLiteral("Экспорт в PDF"), QStringLiteral("Спецификация.pdf"),
-                                     QStringLiteral("PDF (*.pdf)")}
-        : kind == Export::Csv ? Choice{QStringLiteral("Экспорт в CSV"), QStringLiteral("Спецификация.csv"),
+    const Choice choice = format == DocumentFormat::Pdf
+                              ? Choice{QStringLiteral("Экспорт в PDF"), QStringLiteral("Спецификация.pdf"),
+                                       QStringLiteral("PDF (*.pdf)")}
+                          : format == DocumentFormat::Csv
+                              ? Choice{QStringLiteral("Экспорт в CSV"), QStringLiteral("Спецификация.csv"),
                                        QStringLiteral("CSV (*.csv)")}
                               : Choice{QStringLiteral("Экспорт в Excel"), QStringLiteral("Спецификация.xlsx"),
                                        QStringLiteral("Excel (*.xlsx)")};
@@ -94,11 +89,8 @@ void MainWindow::exportDocument(Export kind)
     if (path.isEmpty())
         return;
 
-    const DocumentContent content = finishedDocument();
-    const std::optional<QString> error = kind == Export::Pdf   ? writeDocumentPdf(path, content)
-                                         : kind == Export::Csv ? writeFileAtomically(path, billAsCsv(content))
-                                                               : writeBillXlsx(path, content);
-    announceWrite(m_dialogs, this, QFileInfo(path).fileName(), error);
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
+                  writeDocumentFile(format, path, finishedDocument(format)));
 }
 
 // A window each, made when asked for; a new one replaces the one still open.

@@ -5,6 +5,7 @@
 #include "calc/requirements.h"
 #include "comparison/report_comparison.h"
 #include "documents/document_content.h"
+#include "documents/document_files.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -107,14 +108,13 @@ private:
     bool accountSource(const QString &name, std::int32_t count);
 
     // export_rules.cpp: the documents are offered while List3 shows a calculation that wrote its report.
-    enum class Export { Pdf, Csv, Excel };
     enum class View { Rack, Diagram };
     void rememberFinishedCalculation(const FinishedCalculation &finished);
     void forgetFinishedCalculation();
     void printDocument();
-    void exportDocument(Export kind);
+    void exportDocument(DocumentFormat format);
     void showPicture(View view);
-    DocumentContent finishedDocument() const;
+    DocumentContent finishedDocument(DocumentFormat format) const;
 
     std::optional<FinishedCalculation> m_finished;
 
