@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvika {
@@ -94,13 +96,13 @@ QString writeFailureMessage(const QString &fileName, const QString &reason)
 
 QStringList decodeLines(const QByteArray &bytes)
 {
-    QStringDecoder decoder(CodePage);
+    // Finding the converter by its name costs more than decoding a report; it is found once.
+    thread_local QStringDecoder decoder(CodePage);
+    decoder.resetState();
     const QString text = decoder.decode(bytes);
     QStringList lines;
     qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) != u'\r')
-            continue;
+    for (qsizetype i = text.indexOf(u'\r'); i >= 0; i = text.indexOf(u'\r', start)) {
         lines.append(text.mid(start, i - start));
         if (i + 1 < text.size() && text.at(i + 1) == u'\n')
             ++i;
@@ -122,28 +124,51 @@ QByteArray encodeLines(const QStringList &lines)
     return bytes;
 }
 
-TextReadResult readTextFile(const QString &path)
+TextReadResult readTextFile(const QString &path, qint64 largest)
 {
     TextReadResult result;
     const QByteArray nativePath = QFile::encodeName(path);
-    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a pipe would hold the program until something writes into it.
+    const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         result.errorCode = errno == ENOENT ? codeForMissing(path) : codeForErrno(errno);
         return result;
     }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    const auto closeFile = qScopeGuard([fd] { ::close(fd); });
+    struct stat status;
+    if (::fstat(fd, &status) != 0) {
+        result.errorCode = codeForErrno(errno);
+        return result;
+    }
+    if (!S_ISREG(status.st_mode)) { // a folder, a pipe or a device holds no text file
         result.errorCode = PathFileAccessError;
         return result;
     }
-    errno = 0;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.errorCode = errno != 0 ? codeForErrno(errno) : DeviceIOError;
+    if (status.st_size > largest) {
+        result.tooLarge = true;
         return result;
     }
-    result.lines = decodeLines(bytes);
+    // One read takes a file of the size it had; the next one finds its end, or what was added.
+    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled <= largest) {
+        if (filled == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            result.errorCode = codeForErrno(errno);
+            return result;
+        }
+        if (got == 0) {
+            bytes.truncate(filled);
+            result.lines = decodeLines(bytes);
+            return result;
+        }
+        filled += got;
+    }
+    result.tooLarge = true;
     return result;
 }
 

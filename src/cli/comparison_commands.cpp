@@ -17,8 +17,9 @@ namespace {
 
 void printLine(std::FILE *stream, const QString &text)
 {
+    // Standard output is line-buffered on a terminal; into a pipe or a file the lines of a large
+    // folder go out together.
     std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
-    std::fflush(stream);
 }
 
 } // namespace

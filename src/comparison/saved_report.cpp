@@ -34,6 +34,34 @@ std::optional<std::int64_t> totalAfter(const QString &line, const QString &prefi
     return whole ? std::optional<std::int64_t>(*whole) : std::nullopt;
 }
 
+// A section heading opens its section; a total is read and closes the sections. False for any
+// other line.
+bool readHeadingOrTotal(const QString &line, Section &section, SavedReport &report)
+{
+    // Listed lines and rules start with a hyphen, underlines with "_": none is a heading or total.
+    if (line.isEmpty() || line.front() == u'-' || line.front() == u'_')
+        return false;
+    for (const auto &[heading, opens] :
+         {std::pair{&RequirementsHeading, Section::Requirements},
+          std::pair{&SourcesHeading, Section::Sources}, std::pair{&ProposalHeading, Section::Proposal}}) {
+        if (line.startsWith(*heading)) {
+            section = opens;
+            report.isReport = true;
+            return true;
+        }
+    }
+    for (const auto &[prefix, total] :
+         {std::pair{&PowerTotal, &report.powerDraw}, std::pair{&HeightTotal, &report.heightUnits}}) {
+        if (line.startsWith(*prefix)) {
+            *total = totalAfter(line, *prefix);
+            report.damagedLines += *total ? 0 : 1;
+            section = Section::Totals;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 SavedReport parseSavedReport(const QStringList &lines)
@@ -41,33 +69,8 @@ SavedReport parseSavedReport(const QStringList &lines)
     SavedReport report;
     Section section = Section::None;
     for (const QString &line : lines) {
-        if (line.startsWith(RequirementsHeading)) {
-            section = Section::Requirements;
-            report.isReport = true;
+        if (readHeadingOrTotal(line, section, report))
             continue;
-        }
-        if (line.startsWith(SourcesHeading)) {
-            section = Section::Sources;
-            report.isReport = true;
-            continue;
-        }
-        if (line.startsWith(ProposalHeading)) {
-            section = Section::Proposal;
-            report.isReport = true;
-            continue;
-        }
-        if (line.startsWith(PowerTotal)) {
-            report.powerDraw = totalAfter(line, PowerTotal);
-            report.damagedLines += report.powerDraw ? 0 : 1;
-            section = Section::Totals;
-            continue;
-        }
-        if (line.startsWith(HeightTotal)) {
-            report.heightUnits = totalAfter(line, HeightTotal);
-            report.damagedLines += report.heightUnits ? 0 : 1;
-            section = Section::Totals;
-            continue;
-        }
         if (line.isEmpty() || isUnderline(line))
             continue;
         if (isRule(line)) {

@@ -8,20 +8,17 @@ namespace orvika {
 
 std::optional<QStringList> readReportLines(const QString &path, QString *failure)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
+    const QString name = QFileInfo(path).fileName();
     const auto fail = [failure](const QString &text) {
         if (failure)
             *failure = text;
         return std::nullopt;
     };
-    if (info.exists() && !info.isFile())
-        return fail(openFailureMessage(name, PathFileAccessError));
-    if (info.size() > LargestReportFile)
-        return fail(QStringLiteral("Файл ") + name + QStringLiteral(" слишком велик для спецификации"));
-    TextReadResult file = readTextFile(path);
+    TextReadResult file = readTextFile(path, LargestReportFile);
     if (file.errorCode)
         return fail(openFailureMessage(name, *file.errorCode));
+    if (file.tooLarge)
+        return fail(QStringLiteral("Файл ") + name + QStringLiteral(" слишком велик для спецификации"));
     return std::move(file.lines);
 }
 

@@ -1,6 +1,7 @@
 #include "report/report_parser.h"
 
 #include "catalogue/numbers.h"
+#include "report/phrase_finder.h"
 
 #include <optional>
 
@@ -59,6 +60,62 @@ std::optional<std::int32_t> countAfterLastHyphen(const QString &line)
     return *n;
 }
 
+// The phrases a report line is searched for.
+enum Phrase : int {
+    SemiAutomaticAnnouncement,
+    AutomaticAnnouncement,
+    MusicBroadcast,
+    RemoteConsole,
+    SourcesHeading,
+    ProposalHeading,
+    SoftwareMark,
+    ConsoleMark,
+    MultiZone,
+    ZoneCount,
+    MultiChannel,
+    ChannelCount,
+    AmplifierReserve,
+    AttenuatorControl,
+    Fans,
+    AutomaticPowerOn,
+    PowerReserve,
+    Cabinet,
+    TotalPower,
+    PowerReserveMargin,
+    PerZone,
+    ZoneLine,
+};
+
+const PhraseFinder &reportPhrases()
+{
+    // In the order of Phrase.
+    static const PhraseFinder finder{
+        u"Полуавтоматическое оповещение при помощи микрофона",
+        u"Автоматическое оповещение",
+        u"Музыкальная трансляция",
+        u"Наличие удаленной микрофонной консоли",
+        u"ВЫБРАННЫЕ ЗВУКОВЫЕ ИСТОЧНИКИ",
+        u"ПРЕДЛОЖЕННАЯ СПЕЦИФИКАЦИЯ",
+        u"ZEP",
+        u"- K-",
+        u"Многозонная система:",
+        u"Количество зон",
+        u"Многоканальная система:",
+        u"Количество каналов",
+        u"Возможность резервирования усилителей",
+        u"Возможность управления аттенюаторами",
+        u"Наличие вентиляторов",
+        u"Автоматическое включение питания",
+        u"Возможность резервирования по питанию",
+        u"Наличие шкафа для установки блоков",
+        u"Суммарная мощность:",
+        u"Суммарная мощность подсчитана с учетом запаса",
+        u"Раскладка по зонам:",
+        u"- Зона",
+    };
+    return finder;
+}
+
 } // namespace
 
 // Step 7: s = the line without its first two characters, the quantity between its last hyphen and
@@ -91,58 +148,52 @@ QList<LoadAction> ReportLineParser::parseLine(const QString &line)
 {
     using Kind = LoadAction::Kind;
     QList<LoadAction> actions;
-    // Every line is searched for every phrase; each phrase's search table is made once per report.
-    // The phrases are literals, so their text stays at one address, which is the quickest key.
-    const auto has = [this, &line](const QString &phrase) {
-        auto matcher = m_matchers.constFind(phrase.constData());
-        if (matcher == m_matchers.cend())
-            matcher = m_matchers.insert(phrase.constData(), QStringMatcher(phrase));
-        return matcher->indexIn(line) >= 0;
-    };
+    const std::uint32_t found = reportPhrases().find(line);
+    const auto has = [found](Phrase phrase) { return ((found >> phrase) & 1) != 0; };
 
-    if (has(QStringLiteral("Полуавтоматическое оповещение при помощи микрофона")))
+    if (has(SemiAutomaticAnnouncement))
         actions << tick(QStringLiteral("Check4"));
-    if (has(QStringLiteral("Автоматическое оповещение")))
+    if (has(AutomaticAnnouncement))
         actions << tick(QStringLiteral("Check3"));
-    if (has(QStringLiteral("Музыкальная трансляция")))
+    if (has(MusicBroadcast))
         actions << tick(QStringLiteral("Check5"));
-    if (has(QStringLiteral("Наличие удаленной микрофонной консоли")))
+    if (has(RemoteConsole))
         actions << tick(QStringLiteral("Check6"));
-    if (has(QStringLiteral("ВЫБРАННЫЕ ЗВУКОВЫЕ ИСТОЧНИКИ")))
+    if (has(SourcesHeading))
         m_reportFlag = true;
-    if (has(QStringLiteral("ПРЕДЛОЖЕННАЯ СПЕЦИФИКАЦИЯ")))
+    if (has(ProposalHeading))
         m_reportFlag = false;
-    if (m_reportFlag && (has(QStringLiteral("ZEP")) || has(QStringLiteral("- K-")))) {
+    if (m_reportFlag && (has(SoftwareMark) || has(ConsoleMark))) {
         if (const auto action = readListedLine(line))
             actions << *action;
     }
-    if (has(QStringLiteral("Многозонная система:")))
+    if (has(MultiZone))
         actions << tick(QStringLiteral("Check1"));
-    if (has(QStringLiteral("Количество зон"))) {
+    if (has(ZoneCount)) {
         if (const auto n = countAfterLastHyphen(line))
             actions << withNumber(Kind::SetZoneCount, *n);
     }
-    if (has(QStringLiteral("Многоканальная система:")))
+    if (has(MultiChannel))
         actions << tick(QStringLiteral("Check2"));
-    if (has(QStringLiteral("Количество каналов"))) {
+    if (has(ChannelCount)) {
         if (const auto n = countAfterLastHyphen(line))
             actions << withNumber(Kind::SetChannelCount, *n);
     }
-    if (has(QStringLiteral("Возможность резервирования усилителей")))
+    if (has(AmplifierReserve))
         actions << tick(QStringLiteral("ChkBR"));
-    if (has(QStringLiteral("Возможность управления аттенюаторами")))
+    if (has(AttenuatorControl))
         actions << tick(QStringLiteral("ChkAtt"));
-    if (has(QStringLiteral("Наличие вентиляторов")))
+    if (has(Fans))
         actions << tick(QStringLiteral("ChkBL"));
-    if (has(QStringLiteral("Автоматическое включение питания")))
+    if (has(AutomaticPowerOn))
         actions << tick(QStringLiteral("ChkPD"));
-    if (has(QStringLiteral("Возможность резервирования по питанию")))
+    if (has(PowerReserve))
         actions << tick(QStringLiteral("ChkRP"));
-    if (has(QStringLiteral("Наличие шкафа для установки блоков")))
+    if (has(Cabinet))
         actions << tick(QStringLiteral("ChkRU"));
 
     // The power: between the first colon (plus three) and the first " Вт".
-    if (has(QStringLiteral("Суммарная мощность:"))) {
+    if (has(TotalPower)) {
         const qsizetype colon = line.indexOf(u':');
         const qsizetype watts = line.indexOf(QStringLiteral(" Вт"));
         const auto text = piece(line, colon + 3, watts - colon - 3);
@@ -156,7 +207,7 @@ QList<LoadAction> ReportLineParser::parseLine(const QString &line)
 
     // The reserve: between the first hyphen (plus two) and the first "%". The power read so far had
     // the reserve added; it is taken off again.
-    if (has(QStringLiteral("Суммарная мощность подсчитана с учетом запаса"))) {
+    if (has(PowerReserveMargin)) {
         const qsizetype hyphen = line.indexOf(u'-');
         const qsizetype percent = line.indexOf(u'%');
         const auto text = piece(line, hyphen + 2, percent - hyphen - 2);
@@ -170,9 +221,9 @@ QList<LoadAction> ReportLineParser::parseLine(const QString &line)
         }
     }
 
-    if (has(QStringLiteral("Раскладка по зонам:")))
+    if (has(PerZone))
         actions << LoadAction{Kind::SelectPerZone, {}, 0, {}, {}, 0};
-    if (has(QStringLiteral("- Зона")))
+    if (has(ZoneLine))
         actions << withText(Kind::AddZoneLine, line.mid(2));
     return actions;
 }

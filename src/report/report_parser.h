@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QString>
-#include <QStringMatcher>
 #include <cstdint>
 #include <optional>
 
@@ -52,7 +50,6 @@ public:
     std::int32_t loadedPower() const { return m_loadedPower; } // LoadedPower
 
 private:
-    QHash<const QChar *, QStringMatcher> m_matchers; // by the address of a phrase literal
     bool m_reportFlag = false;
     std::int32_t m_loadedPower = 0;
 };

@@ -6,7 +6,6 @@
 #include "ui/main_window.h"
 #include "ui/report_loader.h"
 
-#include <QComboBox>
 #include <QRadioButton>
 
 namespace orvika {
@@ -24,17 +23,15 @@ void restoreLineControl(MainWindow &window, const SavedReport &report)
     choice->setChecked(true);
 }
 
-// The amplifier reserve unit of its proposal, or the picker's prompt when it proposes none.
-void restoreReserveUnit(MainWindow &window, const SavedReport &report, const Catalogue &catalogue)
+// The amplifier reserve unit of its proposal, or the picker's prompt when it proposes none: the
+// text the calculation reads from that picker.
+QString reserveUnitOf(const SavedReport &report, const Catalogue &catalogue)
 {
-    QString unit = QStringLiteral("Выберите блок");
     for (const CountedItem &item : report.equipment) {
-        if (catalogue.reserveUnits.contains(item.designation)) {
-            unit = item.designation;
-            break;
-        }
+        if (catalogue.reserveUnits.contains(item.designation))
+            return item.designation;
     }
-    window.CmbBR->setEditText(unit);
+    return QStringLiteral("Выберите блок");
 }
 
 } // namespace
@@ -73,10 +70,10 @@ RecheckOutcome ReportRechecker::recheck(const QString &path)
     }
     loadReportLines(*m_window, *lines);
     restoreLineControl(*m_window, outcome.stored);
-    restoreReserveUnit(*m_window, outcome.stored, m_state.catalogue);
     // The calculation "Составить спецификацию" runs, on the requirements as the window now states
-    // them; the proposal is not shown, and nothing is written.
-    const Requirements requirements = m_window->gatherRequirements();
+    // them with the report's reserve unit; the proposal is not shown, and nothing is written.
+    Requirements requirements = m_window->gatherRequirements();
+    requirements.reserveUnitText = reserveUnitOf(outcome.stored, m_state.catalogue);
     const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, requirements);
     if (!proposal.complete) {
         outcome.error = proposal.messages.isEmpty() ? QStringLiteral("расчёт не выполнен")
@@ -84,7 +81,12 @@ RecheckOutcome ReportRechecker::recheck(const QString &path)
         outcome.error.replace(MessageLineBreak, QStringLiteral(" "));
         return outcome;
     }
-    outcome.composed = parseSavedReport(composeReport(requirements, proposal, QLocale()));
+    const QStringList composed = composeReport(requirements, proposal, QLocale());
+    if (composed == *lines) { // as the file holds it, line for line: nothing to compare
+        outcome.composed = outcome.stored;
+        return outcome;
+    }
+    outcome.composed = parseSavedReport(composed);
     outcome.comparison = compareReports(outcome.stored, outcome.composed);
     return outcome;
 }

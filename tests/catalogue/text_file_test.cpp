@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace orvika;
@@ -129,6 +130,7 @@ TEST_P(ReadFailureTest, GivesTheFailureCode)
 {
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("folder")));
     write(QStringLiteral("plain"), QByteArray("x\r\n"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe"))).constData(), 0600), 0);
     const TextReadResult result = readTextFile(path(QString::fromLatin1(GetParam().relativePath)));
     EXPECT_EQ(result.errorCode, GetParam().code) << GetParam().what;
     EXPECT_TRUE(result.lines.isEmpty());
@@ -139,7 +141,25 @@ INSTANTIATE_TEST_SUITE_P(Paths, ReadFailureTest,
                                            FailureCase{"missing folder", "missing/Base-Date", 76},
                                            FailureCase{"missing folders", "missing/deeper/Base-Date", 76},
                                            FailureCase{"a file taken for a folder", "plain/Base-Date", 76},
-                                           FailureCase{"a directory", "folder", 75}));
+                                           FailureCase{"a directory", "folder", 75},
+                                           FailureCase{"a pipe nothing writes into", "pipe", 75}));
+
+// A size limit refuses a file before reading it, and a file that grows past it while it is read.
+TEST_F(ReadTextFileTest, RefusesFilesBeyondTheLimit)
+{
+    write(QStringLiteral("ten"), QByteArray("123456789\r"));
+    const struct
+    {
+        qint64 largest;
+        bool tooLarge;
+    } cases[] = {{9, true}, {10, false}, {11, false}, {0, true}};
+    for (const auto &c : cases) {
+        const TextReadResult result = readTextFile(path(QStringLiteral("ten")), c.largest);
+        EXPECT_EQ(result.tooLarge, c.tooLarge) << c.largest;
+        EXPECT_EQ(result.errorCode, std::nullopt) << c.largest;
+        EXPECT_EQ(result.lines, c.tooLarge ? QStringList() : QStringList{QStringLiteral("123456789")});
+    }
+}
 
 TEST_F(ReadTextFileTest, UnreadableFileIsAccessDenied)
 {
