@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program in Release and starts it in its working directory, which holds the catalogue
-# and the block-diagram library (Base/) and receives the reports the program writes.
+# Builds the program in Release and starts it in the user's data folder (--user-data:
+# $XDG_DATA_HOME/orvika or ~/.local/share/orvika), which holds the catalogue and the block-diagram
+# library (Base/, copied there from the build when missing) and receives the reports it writes.
 # Without a display the program is started on a virtual one: a screenshot of the main window is
-# saved in the working directory, its path printed, and the program ended.
+# saved in that folder, its path printed, and the program ended.
 set -euo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 cd "$repo"
@@ -10,18 +11,13 @@ cd "$repo"
 
 build=${ORVIKA_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target orvika
+cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx
 program=$(cd "$build" && pwd)/src/orvika
 
-# The working directory lives outside the source tree and is kept between runs, so saved reports
-# survive; the data files are refreshed from the repository when the repository's are newer.
 workdir=${XDG_DATA_HOME:-$HOME/.local/share}/orvika
-mkdir -p "$workdir/Base"
-cp -p -u data/Base/* "$workdir/Base/"
-cd "$workdir"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
-    exec "$program"
+    exec "$program" --user-data
 fi
 
 screenshot="$workdir/orvika-screenshot.png"
@@ -29,7 +25,7 @@ echo "No display: starting the program on a virtual one to take a screenshot."
 # Runs on the virtual display: start, wait for the main window, photograph it, end the program.
 photograph() {
     local program=$1 screenshot=$2
-    "$program" &
+    "$program" --user-data &
     local pid=$! window=""
     for _ in $(seq 1 100); do
         window=$(xwininfo -root -tree 2>/dev/null | grep -F 'на базе оборудования ORVIKA"' | grep -oE '^ *0x[0-9a-f]+' | head -n1 | tr -d ' ' || true)

@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 #include "app/shared_state.h"
 #include "app/startup.h"
+#include "app/user_data.h"
 #include "cli/command_line.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
@@ -41,7 +42,14 @@ int main(int argc, char *argv[])
 
     orvika::SharedState state;
     orvika::WidgetDialogs dialogs;
-    // The data files are found relative to the directory the program was started in.
+    if (orvika::wantsUserData(argc, argv)) {
+        if (const std::optional<QString> failure = orvika::enterUserDataFolder()) {
+            dialogs.message(nullptr, *failure);
+            return 1;
+        }
+    }
+    // The data files are found relative to the working directory: the one the program was started
+    // in, or the user's data folder.
     const std::unique_ptr<orvika::MainWindow> window =
         orvika::startUp(state, dialogs, QDir::currentPath(), QLocale::system());
     if (!window)

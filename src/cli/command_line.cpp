@@ -1,14 +1,18 @@
 #include "cli/command_line.h"
 
+#include "app/user_data.h"
 #include "cli/commands.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+#include <cstring>
 
 namespace orvika {
 namespace {
+
+const char *const UserDataFlag = "--user-data";
 
 void print(std::FILE *stream, const QString &text)
 {
@@ -26,8 +30,20 @@ int usageError(const QString &text)
 
 bool wantsCommandLine(int argc, char *argv[])
 {
-    (void)argv;
-    return argc > 1;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], UserDataFlag) != 0)
+            return true;
+    }
+    return false;
+}
+
+bool wantsUserData(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], UserDataFlag) == 0)
+            return true;
+    }
+    return false;
 }
 
 int runCommandLine(const QStringList &arguments)
@@ -36,6 +52,11 @@ int runCommandLine(const QStringList &arguments)
     parser.setApplicationDescription(QStringLiteral(
         "Составление спецификации оборудования системы оповещения.\n"
         "Без параметров открывается окно программы; данные (Base/) берутся из текущей папки."));
+    const QCommandLineOption userDataOption(
+        QStringLiteral("user-data"),
+        QStringLiteral("Работать в папке данных пользователя ($XDG_DATA_HOME/orvika, по умолчанию "
+                       "~/.local/share/orvika); каталог и библиотека схем копируются туда из пакета, "
+                       "если их там нет. Сочетается с любым из режимов."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption exportOption(
@@ -58,7 +79,7 @@ int runCommandLine(const QStringList &arguments)
     const QCommandLineOption outputOption(
         QStringLiteral("output"), QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода)."),
         QStringLiteral("файл"));
-    parser.addOptions({exportOption, compareOption, recheckOption, outputOption});
+    parser.addOptions({exportOption, compareOption, recheckOption, outputOption, userDataOption});
     parser.addPositionalArgument(
         QStringLiteral("файлы"),
         QStringLiteral("--export: ОТЧЁТ.dat; --compare: A.dat B.dat; --recheck: [ПАПКА]."),
@@ -81,12 +102,24 @@ int runCommandLine(const QStringList &arguments)
         return usageError(QStringLiteral("Не указано, что делать: --export, --compare или --recheck."));
     if (modes > 1)
         return usageError(QStringLiteral("Укажите что-то одно: --export, --compare или --recheck."));
-    const QStringList files = parser.positionalArguments();
+    QStringList files = parser.positionalArguments();
+    QString output = parser.value(outputOption);
+    if (parser.isSet(userDataOption)) {
+        // The files named are found from where the program was started, not in the data folder.
+        for (QString &file : files)
+            file = QDir::current().absoluteFilePath(file);
+        if (!output.isEmpty())
+            output = QDir::current().absoluteFilePath(output);
+        if (const std::optional<QString> failure = enterUserDataFolder()) {
+            print(stderr, *failure + u'\n');
+            return ExitFailed;
+        }
+    }
 
     if (parser.isSet(compareOption)) {
         if (files.size() != 2)
             return usageError(QStringLiteral("Для сравнения нужны два файла: A.dat B.dat."));
-        return compareReportFiles(files[0], files[1], parser.value(outputOption));
+        return compareReportFiles(files[0], files[1], output);
     }
     if (parser.isSet(recheckOption)) {
         if (files.size() > 1)
@@ -99,7 +132,6 @@ int runCommandLine(const QStringList &arguments)
         return usageError(
             QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, rack-svg или diagram-svg).")
                 .arg(format));
-    const QString output = parser.value(outputOption);
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));
     if (files.size() != 1)

@@ -17,7 +17,13 @@ enum ExitStatus : int {
 // application object is made, which then needs no display.
 bool wantsCommandLine(int argc, char *argv[]);
 
-// Runs the command line in the current working directory, reading its Base/ as the window does.
+// True when the arguments ask to work in the user's data folder (--user-data), with or without
+// the command line.
+bool wantsUserData(int argc, char *argv[]);
+
+// Runs the command line in the current working directory, or in the user's data folder with
+// --user-data, reading its Base/ as the window does. Files named on the command line are found
+// from the directory the program was started in.
 int runCommandLine(const QStringList &arguments);
 
 } // namespace orvika

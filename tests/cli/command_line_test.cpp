@@ -38,12 +38,16 @@ protected:
                                 dir.filePath(QStringLiteral("отчёт.dat"))));
     }
 
-    Outcome run(const QStringList &arguments)
+    Outcome run(const QStringList &arguments, const QString &home = QString())
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QString::fromLatin1(name));
+        if (!home.isEmpty()) {
+            environment.insert(QStringLiteral("HOME"), home);
+            environment.remove(QStringLiteral("XDG_DATA_HOME"));
+        }
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
         process.start(Program, arguments);
@@ -308,6 +312,40 @@ TEST_F(CommandLine, RecheckSaysOfEachSavedReportWhetherItStillHolds)
     ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/в_повреждена.dat")));
     ASSERT_TRUE(QFile::remove(folder + QStringLiteral("/г_чужой.dat")));
     EXPECT_EQ(run({QStringLiteral("--recheck"), folder}).exitCode, 0);
+}
+
+} // namespace
+} // namespace orvika::test
+
+namespace orvika::test {
+namespace {
+
+// --user-data: the data folder of a user who never ran the program is made from the data built
+// beside the program; the files named are still found where the program was started.
+TEST_F(CommandLine, UserDataComeFromTheUsersOwnFolder)
+{
+    ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("Base"))).removeRecursively());
+    const QString home = dir.filePath(QStringLiteral("дом"));
+    ASSERT_TRUE(QDir().mkdir(home));
+    const QString data = home + QStringLiteral("/.local/share/orvika");
+
+    const Outcome exported = run({"--user-data", "--export", "csv", "--output", "a.csv", "отчёт.dat"}, home);
+    EXPECT_EQ(exported.exitCode, 0) << exported.errorLines.join(u'\n').toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("a.csv"))));
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/Base/Base-Date")));
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/Base/Sxemm")));
+
+    // Without a folder, --recheck takes the data folder, where the window keeps its reports.
+    ASSERT_TRUE(QFile::copy(Fixtures + QStringLiteral("/every_option.dat"),
+                            data + QStringLiteral("/Спецификация.dat")));
+    const Outcome rechecked = run({"--user-data", "--recheck"}, home);
+    EXPECT_EQ(rechecked.exitCode, 0);
+    EXPECT_EQ(rechecked.out, QStringLiteral("Спецификация.dat: без изменений\n"));
+
+    // Without the flag the program still looks in the folder it was started in, and says so.
+    const Outcome plain = run({"--export", "csv", "--output", "b.csv", "отчёт.dat"}, home);
+    EXPECT_EQ(plain.exitCode, 1);
+    EXPECT_EQ(plain.errorLines.value(0), QStringLiteral("Ошибка открытия файла Base-Date 76"));
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder, checks what it holds and what it depends on,
+# validates its desktop entry and AppStream metadata, then unpacks it into a temporary folder and
+# runs the unpacked program in a fresh user's data folder, as the desktop entry starts it.
+#
+#   check_package.sh BUILD_DIR VERSION REPORT.dat
+set -euo pipefail
+build=$1 version=$2 report=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/pack" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; fail "cpack"; }
+package="$work/pack/orvika_${version}_amd64.deb"
+[[ -f $package ]] || fail "no $package: $(ls "$work/pack")"
+
+contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
+for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so \
+    ./usr/share/orvika/Base/Base-Date ./usr/share/orvika/Base/Sxemm \
+    ./usr/share/applications/ru.orvika.Orvika.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/ru.orvika.Orvika.svg \
+    ./usr/share/metainfo/ru.orvika.Orvika.metainfo.xml; do
+    grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
+done
+depends=$(dpkg-deb -f "$package" Depends)
+for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter fonts-dejavu-core; do
+    grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
+done
+
+root="$work/root"
+dpkg-deb -x "$package" "$root"
+desktop-file-validate "$root/usr/share/applications/ru.orvika.Orvika.desktop" || fail "desktop entry"
+grep -qx 'Exec=orvika --user-data' "$root/usr/share/applications/ru.orvika.Orvika.desktop" ||
+    fail "the desktop entry does not start the user's data folder"
+appstreamcli validate --no-net "$root/usr/share/metainfo/ru.orvika.Orvika.metainfo.xml" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log" >&2; fail "AppStream metadata"; }
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/ru.orvika.Orvika.metainfo.xml" ||
+    fail "the metadata names no release $version"
+
+# A user who has never run the program: an empty home, no XDG_DATA_HOME.
+home="$work/home"
+mkdir "$home"
+run() { (cd "$work" && env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen "$root/usr/bin/orvika" "$@"); }
+cp "$report" "$work/report.dat"
+run --user-data --export csv --output bill.csv report.dat || fail "export csv: status $?"
+data="$home/.local/share/orvika/Base"
+cmp -s "$data/Base-Date" "$root/usr/share/orvika/Base/Base-Date" || fail "the catalogue was not copied"
+[[ $(head -c 3 "$work/bill.csv") == $'\xef\xbb\xbf' ]] || fail "bill.csv is no CSV with a byte-order mark"
+grep -q "Обозначение" "$work/bill.csv" || fail "bill.csv has no header"
+# The spreadsheet module is found beside the unpacked program.
+run --user-data --export xlsx --output bill.xlsx report.dat || fail "export xlsx: status $?"
+[[ $(head -c 2 "$work/bill.xlsx") == PK ]] || fail "bill.xlsx is no workbook"
+# A library the user edited stays as it is.
+printf 'edited\r\n' >>"$data/Sxemm"
+edited=$(sha256sum <"$data/Sxemm")
+run --user-data --export csv --output again.csv report.dat || fail "second export: status $?"
+[[ $(sha256sum <"$data/Sxemm") == "$edited" ]] || fail "the user's library was overwritten"
+echo "package $package checked"
