@@ -54,6 +54,9 @@ InformationWindow::InformationWindow(std::optional<int> blockCount, std::optiona
         if (entry.label->sizeHint().width() > entry.label->width())
             entry.label->resize(entry.label->sizeHint().width(), entry.label->height());
     }
+    // A figure alone would read as a bare number: it reads with its heading.
+    for (auto [heading, figure] : {std::pair{Label13, Label1}, std::pair{Label3, Label2}})
+        figure->setAccessibleName((heading->text() + u' ' + figure->text()).trimmed());
 }
 
 } // namespace orvika

@@ -15,13 +15,15 @@ namespace orvika {
 namespace {
 
 // Rows of one table: the marker, then the given texts. The marker says what happened in words a
-// screen reader speaks and in a shade, never in the shade alone.
-QTableWidget *tableOf(const QString &name, const QStringList &header,
+// screen reader speaks (and the tooltip shows) and in a shade, never in the shade alone.
+QTableWidget *tableOf(const QString &name, const QString &accessibleName, const QStringList &header,
                       const QList<std::pair<DifferenceKind, QStringList>> &rows, QWidget *parent)
 {
     auto *table = new QTableWidget(int(rows.size()), int(header.size()) + 1, parent);
     table->setObjectName(name);
+    table->setAccessibleName(accessibleName);
     table->setHorizontalHeaderLabels(QStringList{QString()} + header);
+    table->horizontalHeaderItem(0)->setData(Qt::AccessibleTextRole, QStringLiteral("Изменение"));
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -29,9 +31,11 @@ QTableWidget *tableOf(const QString &name, const QStringList &header,
         const auto &[kind, texts] = rows[row];
         auto *marker = new QTableWidgetItem(markerOf(kind));
         marker->setTextAlignment(Qt::AlignCenter);
-        marker->setToolTip(kind == DifferenceKind::Added     ? QStringLiteral("добавлено")
-                           : kind == DifferenceKind::Removed ? QStringLiteral("удалено")
-                                                             : QStringLiteral("изменено"));
+        const QString said = kind == DifferenceKind::Added     ? QStringLiteral("добавлено")
+                             : kind == DifferenceKind::Removed ? QStringLiteral("удалено")
+                                                               : QStringLiteral("изменено");
+        marker->setToolTip(said);
+        marker->setData(Qt::AccessibleTextRole, said);
         marker->setBackground(kind == DifferenceKind::Added     ? QColor(0xe4, 0xf4, 0xe4)
                               : kind == DifferenceKind::Removed ? QColor(0xf8, 0xe4, 0xe4)
                                                                 : QColor(0xf8, 0xf0, 0xd8));
@@ -80,19 +84,20 @@ CompareWindow::CompareWindow(const Comparison &comparison, const QString &before
     const QStringList was = {QStringLiteral("Было"), QStringLiteral("Стало")};
     layout->addWidget(new QLabel(QStringLiteral("Требования"), this));
     requirementsTable =
-        tableOf(QStringLiteral("requirementsTable"), QStringList{QStringLiteral("Требование")} + was,
-                rowsOf(comparison.requirements), this);
+        tableOf(QStringLiteral("requirementsTable"), QStringLiteral("Различия в требованиях"),
+                QStringList{QStringLiteral("Требование")} + was, rowsOf(comparison.requirements), this);
     layout->addWidget(requirementsTable);
     layout->addWidget(new QLabel(QStringLiteral("Источники и оборудование"), this));
-    equipmentTable = tableOf(QStringLiteral("equipmentTable"),
-                             QStringList{QStringLiteral("Раздел"), QStringLiteral("Обозначение")} + was,
-                             rowsOf(comparison.sources, QStringLiteral("Источники")) +
-                                 rowsOf(comparison.equipment, QStringLiteral("Оборудование")),
-                             this);
+    equipmentTable =
+        tableOf(QStringLiteral("equipmentTable"), QStringLiteral("Различия в источниках и оборудовании"),
+                QStringList{QStringLiteral("Раздел"), QStringLiteral("Обозначение")} + was,
+                rowsOf(comparison.sources, QStringLiteral("Источники")) +
+                    rowsOf(comparison.equipment, QStringLiteral("Оборудование")),
+                this);
     layout->addWidget(equipmentTable);
     layout->addWidget(new QLabel(QStringLiteral("Итого"), this));
-    totalsTable = tableOf(QStringLiteral("totalsTable"), QStringList{QStringLiteral("Итог")} + was,
-                          rowsOf(comparison.totals), this);
+    totalsTable = tableOf(QStringLiteral("totalsTable"), QStringLiteral("Различия в итогах"),
+                          QStringList{QStringLiteral("Итог")} + was, rowsOf(comparison.totals), this);
     totalsTable->setMaximumHeight(110);
     layout->addWidget(totalsTable);
 

@@ -31,6 +31,7 @@ LoadWindow::LoadWindow(MainWindow &mainWindow, QWidget *parent) : QDialog(parent
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(twips.rect(120, 480, 3735, 2820));
+    File1->setAccessibleName(QStringLiteral("Список сохранённых спецификаций"));
 
     Cmd1 = new QPushButton(QStringLiteral("Загрузить базу в данных"), this);
     Cmd1->setObjectName(QStringLiteral("Cmd1"));
@@ -38,12 +39,14 @@ LoadWindow::LoadWindow(MainWindow &mainWindow, QWidget *parent) : QDialog(parent
     Cmd1->setGeometry(twips.rect(120, 3480, 3735, 495));
     Cmd1->setEnabled(false);
     Cmd1->setAutoDefault(false);
+    Cmd1->setAccessibleName(QStringLiteral("Загрузить выбранную спецификацию"));
 
     Command1 = new QPushButton(QStringLiteral("Завершить"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(captionFont);
     Command1->setGeometry(twips.rect(120, 4200, 3735, 495));
     Command1->setAutoDefault(false);
+    Command1->setAccessibleName(QStringLiteral("Закрыть окно загрузки"));
 
     setTabOrder(File1, Cmd1);
     setTabOrder(Cmd1, Command1);

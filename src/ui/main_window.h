@@ -80,6 +80,7 @@ private:
     void buildLineControlFrame();
     void buildListsAndCommands();
     void setFocusOrder();
+    void nameControls();
 
     // parameter_rules.cpp, source_rules.cpp, power_rules.cpp, calculation_rules.cpp, document_rules.cpp
     void connectParameterRules();

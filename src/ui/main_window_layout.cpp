@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "ui/main_window.h"
+#include "ui/picker.h"
 #include "ui/spinner.h"
 #include "ui/twips.h"
 
@@ -157,10 +158,12 @@ public:
         return label;
     }
 
-    Spinner *spinner(const char *name, int left, int top, int minimum, int maximum, int value, int step = 1)
+    Spinner *spinner(const char *name, QLabel *count, int left, int top, int minimum, int maximum, int value,
+                     int step = 1)
     {
         Spinner *spinner =
             place(new Spinner(minimum, maximum, value, step, m_container), name, left, top, 255, 375);
+        spinner->setCountLabel(count);
         spinner->setEnabled(false);
         return spinner;
     }
@@ -169,7 +172,7 @@ public:
     QComboBox *combo(const char *name, int left, int top, int width, int height, const QStringList &items,
                      const QString &prompt)
     {
-        auto *combo = place(new QComboBox(m_container), name, left, top, width, height);
+        auto *combo = place(new Picker(m_container), name, left, top, width, height);
         // The font first: the line edit made for editing then starts with it. The items and the
         // empty choice come before the line edit too, so that it lays out no item's text on the way
         // to the prompt: the first item added to an empty combo becomes its current one.
@@ -312,6 +315,7 @@ void MainWindow::buildWindow()
     buildLineControlFrame();
     buildListsAndCommands();
     setFocusOrder();
+    nameControls();
 }
 
 void MainWindow::buildMenu()
@@ -321,6 +325,8 @@ void MainWindow::buildMenu()
     QMenu *menu = bar->addMenu(QStringLiteral("Меню"));
     menu->setObjectName(QStringLiteral("fMen"));
     menu->menuAction()->setObjectName(QStringLiteral("fMen"));
+    // A drop-down menu reads as its window title, which a menu of a menu bar does not have.
+    menu->setAccessibleName(menu->title());
     Mnuskak = menu->addAction(QStringLiteral("Сохранить как"));
     Mnuskak->setObjectName(QStringLiteral("Mnuskak"));
     M_z_spec = menu->addAction(QStringLiteral("Загрузить спецификацию"));
@@ -334,6 +340,7 @@ void MainWindow::buildMenu()
     QMenu *documents = bar->addMenu(QStringLiteral("Документ"));
     documents->setObjectName(QStringLiteral("documentMenu"));
     documents->menuAction()->setObjectName(QStringLiteral("documentMenu"));
+    documents->setAccessibleName(documents->title());
     const auto add = [documents](QAction *&action, const QString &text, const char *name) {
         action = documents->addAction(text);
         action->setObjectName(QLatin1String(name));
@@ -423,7 +430,7 @@ void MainWindow::buildSourceFrame()
         row.countCaption =
             frame.label(row.countCaptionName, QStringLiteral("Кол-во"), 9360, row.top, 855, 255);
         row.count = frame.countLabel(row.countName, QStringLiteral("1"), 10200, row.top, 615, 375);
-        row.spinner = frame.spinner(row.spinnerName, 10800, row.top, 1, row.maximum, 1);
+        row.spinner = frame.spinner(row.spinnerName, row.count, 10800, row.top, 1, row.maximum, 1);
         row.add = frame.button(row.addName, QStringLiteral("Добавить"), 11160, row.top, 1455, 375);
         row.add->setEnabled(false);
     }
@@ -439,10 +446,10 @@ void MainWindow::buildParameterFrame()
     Placer frame(Frame1, twips);
     Check1 = frame.check("Check1", QStringLiteral("Кол-во зон"), 120, 360, 1815, 255);
     LblZ = frame.countLabel("LblZ", QStringLiteral("2"), 2400, 240, 615, 375);
-    VSKZ = frame.spinner("VSKZ", 3000, 240, 2, 160, 2);
+    VSKZ = frame.spinner("VSKZ", LblZ, 3000, 240, 2, 160, 2);
     Check2 = frame.check("Check2", QStringLiteral("Кол-во каналов"), 120, 720, 2055, 375);
     LblCh = frame.countLabel("LblCh", QStringLiteral("2"), 2400, 720, 615, 375);
-    VSCH = frame.spinner("VSCH", 3000, 720, 2, 8, 2);
+    VSCH = frame.spinner("VSCH", LblCh, 3000, 720, 2, 8, 2);
 }
 
 void MainWindow::buildLoadFrame()
@@ -463,7 +470,7 @@ void MainWindow::buildLoadFrame()
     ChkZP = frame.check("ChkZP", QStringLiteral("Запас по мощности %"), 120, 4440, 1695, 495);
     LblZP = frame.countLabel("LblZP", QStringLiteral("20"), 1920, 4560, 495, 375);
     LblZP->setFont(tahoma(11.25, false));
-    VSZP = frame.spinner("VSZP", 2400, 4560, 5, 25, 20, 5);
+    VSZP = frame.spinner("VSZP", LblZP, 2400, 4560, 5, 25, 20, 5);
 }
 
 void MainWindow::buildOptionFrame()
@@ -509,6 +516,62 @@ void MainWindow::buildListsAndCommands()
         window.label("Label9", QStringLiteral("Список предлагаемого оборудования"), 6480, 4680, 4815, 255);
     paintHighlighted(Label9);
     List3 = window.list("List3", 6480, 5040, 6255, 2580);
+}
+
+// What assistive technology reads for each control, where its caption alone does not say what it sets
+// (or there is no caption): a counter or a text field would otherwise read as its frame's caption,
+// a list or a picker's edit field and drop-down list as nothing, and four buttons alike as
+// "Добавить". The pickers have made their drop-down lists by now, so naming them costs nothing.
+void MainWindow::nameControls()
+{
+    const std::pair<QWidget *, const char *> names[] = {
+        {Check4, "Полуавтоматическое оповещение"},
+        {Check3, "Автоматическое оповещение"},
+        {CmbMC, "Микрофон"},
+        {CmbMC->lineEdit(), "Название микрофона"},
+        {CmbMC->view(), "Список микрофонов"},
+        {CmbAL, "Блок сообщений"},
+        {CmbAL->lineEdit(), "Название блока сообщений"},
+        {CmbAL->view(), "Список блоков сообщений"},
+        {CmbMZ, "Музыкальный источник"},
+        {CmbMZ->lineEdit(), "Название музыкального источника"},
+        {CmbMZ->view(), "Список музыкальных источников"},
+        {CmbRM, "Микрофонная консоль"},
+        {CmbRM->lineEdit(), "Название микрофонной консоли"},
+        {CmbRM->view(), "Список микрофонных консолей"},
+        {VSMC, "Количество микрофонов"},
+        {VSAL, "Количество блоков сообщений"},
+        {VSMZ, "Количество музыкальных источников"},
+        {VSRM, "Количество микрофонных консолей"},
+        {CmdMC, "Добавить микрофоны"},
+        {CmdAL, "Добавить блок сообщений"},
+        {CmdMZ, "Добавить музыкальные источники"},
+        {CmdRM, "Добавить микрофонные консоли"},
+        {Check1, "Многозонная система"},
+        {VSKZ, "Количество зон"},
+        {Check2, "Многоканальная система"},
+        {VSCH, "Количество каналов"},
+        {TxtP, "Общая мощность нагрузки, Вт"},
+        {CmdAdd, "Добавить мощность зоны"},
+        {CmdDl, "Очистить раскладку по зонам"},
+        {List2, "Раскладка по зонам"},
+        {ChkZP, "Запас по мощности"},
+        {VSZP, "Запас по мощности, %"},
+        {CmbBR, "Блок резерва усилителей"},
+        {CmbBR->lineEdit(), "Название блока резерва усилителей"},
+        {CmbBR->view(), "Список блоков резерва усилителей"},
+        {ChkPD, "Автоматическое включение питания"},
+        {OptR, "Ручной контроль линий"},
+        {OptA, "Автоматический контроль линий"},
+        {Option1, "Без контроля линий"},
+        {List1, "Список выбранных звуковых источников"},
+        {Command2, "Очистить списки источников и оборудования"},
+        {Command3, "Завершить работу"},
+        {List3, "Список предлагаемого оборудования"},
+        {menuBar(), "Главное меню"},
+    };
+    for (const auto &[control, name] : names)
+        control->setAccessibleName(QString::fromUtf8(name));
 }
 
 void MainWindow::setFocusOrder()

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -69,7 +70,13 @@ PictureWindow::PictureWindow(const Picture &picture, Dialogs &dialogs, const QSt
     setSizeGripEnabled(true);
     m_canvas = new PictureCanvas(picture, *this);
     m_canvas->setObjectName(QStringLiteral("pictureCanvas"));
+    m_canvas->setAccessibleName(picture.title);
     m_scroll = new QScrollArea(this);
+    m_scroll->setAccessibleName(QStringLiteral("Изображение: ") + picture.title);
+    m_scroll->setAccessibleDescription(QStringLiteral("Масштаб: колесо мыши, Ctrl+плюс и Ctrl+минус"));
+    m_scroll->horizontalScrollBar()->setAccessibleName(
+        QStringLiteral("Прокрутка изображения по горизонтали"));
+    m_scroll->verticalScrollBar()->setAccessibleName(QStringLiteral("Прокрутка изображения по вертикали"));
     m_scroll->setWidget(m_canvas);
     m_scroll->setBackgroundRole(QPalette::Dark);
 

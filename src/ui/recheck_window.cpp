@@ -21,6 +21,7 @@ RecheckWindow::RecheckWindow(const SharedState &started, Dialogs &dialogs, QWidg
     setSizeGripEnabled(true);
     resultTable = new QTableWidget(0, 2, this);
     resultTable->setObjectName(QStringLiteral("recheckTable"));
+    resultTable->setAccessibleName(QStringLiteral("Результаты проверки сохранённых спецификаций"));
     resultTable->setHorizontalHeaderLabels({QStringLiteral("Файл"), QStringLiteral("Результат")});
     resultTable->verticalHeader()->hide();
     resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -28,8 +29,10 @@ RecheckWindow::RecheckWindow(const SharedState &started, Dialogs &dialogs, QWidg
     resultTable->horizontalHeader()->setStretchLastSection(true);
     progress = new QProgressBar(this);
     progress->setObjectName(QStringLiteral("recheckProgress"));
+    progress->setAccessibleName(QStringLiteral("Ход проверки"));
     cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
     cancelButton->setObjectName(QStringLiteral("cancelRecheck"));
+    cancelButton->setAccessibleName(QStringLiteral("Отменить проверку"));
     auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
     connect(cancelButton, &QPushButton::clicked, this, &RecheckWindow::cancel);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
