@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QMenuBar>
 #include <QSet>
 
 // What assistive technology reads of the windows, and the keyboard's way through the main window.
@@ -104,7 +105,7 @@ TEST_F(Accessibility, CountersAndListsReadAsWhatTheyHold)
     EXPECT_EQ(accessible(window->VSCH)->valueInterface()->currentValue(), 4);
 }
 
-TEST_F(Accessibility, TabReachesTheCounters)
+TEST_F(Accessibility, TheKeyboardReachesTheCountersAndTheMenus)
 {
     const QList<Spinner *> counters = window->findChildren<Spinner *>();
     for (Spinner *counter : counters)
@@ -119,6 +120,14 @@ TEST_F(Accessibility, TabReachesTheCounters)
     }
     for (Spinner *counter : counters)
         EXPECT_TRUE(reached.contains(counter)) << counter->objectName().toStdString();
+
+    // Alt takes the keyboard to the menu bar, the arrows along it and Down into a menu: every
+    // action of "Меню" and "Документ" is there.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
+    EXPECT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions().value(0));
+    QTest::keyClick(window->menuBar(), Qt::Key_Right);
+    EXPECT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions().value(1));
+    QTest::keyClick(window->menuBar(), Qt::Key_Escape);
 }
 
 } // namespace
