@@ -14,6 +14,15 @@ namespace {
 
 const char *const UserDataFlag = "--user-data";
 
+// How many of the arguments are --user-data, which alone still opens the window.
+int userDataFlags(int argc, char *argv[])
+{
+    int flags = 0;
+    for (int i = 1; i < argc; ++i)
+        flags += std::strcmp(argv[i], UserDataFlag) == 0 ? 1 : 0;
+    return flags;
+}
+
 void print(std::FILE *stream, const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -30,20 +39,12 @@ int usageError(const QString &text)
 
 bool wantsCommandLine(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], UserDataFlag) != 0)
-            return true;
-    }
-    return false;
+    return argc - 1 > userDataFlags(argc, argv);
 }
 
 bool wantsUserData(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], UserDataFlag) == 0)
-            return true;
-    }
-    return false;
+    return userDataFlags(argc, argv) > 0;
 }
 
 int runCommandLine(const QStringList &arguments)

@@ -1,6 +1,7 @@
 #include "ui/report_loader.h"
 
 #include "catalogue/software_entry.h"
+#include "report/report_file.h"
 #include "report/report_parser.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "report/report_file.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +17,5 @@ bool loadReport(MainWindow &window, const QString &path, QWidget *messageParent 
 
 // Loading of a report whose lines were read already: the reset, then the lines replayed.
 void loadReportLines(MainWindow &window, const QStringList &lines);
-
-inline constexpr qint64 LargestLoadableReport = LargestReportFile;
 
 } // namespace orvika

@@ -17,18 +17,9 @@ QStringList column(const QTableWidget *table, int column)
     return texts;
 }
 
-class Comparisons : public ::testing::Test
+class Comparisons : public OpenWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        w = openWindow(dir);
-        ASSERT_TRUE(w->window);
-    }
-
-    MainWindow &m() { return *w->window; }
-
     // Composes the small installation; its report is kept as the named copy.
     void composeAndKeep(const QString &name)
     {
@@ -44,9 +35,6 @@ protected:
         EXPECT_TRUE(window && window->isVisible()) << name;
         return window;
     }
-
-    WorkingDirectory dir;
-    std::unique_ptr<OpenWindow> w;
 };
 
 TEST_F(Comparisons, TheProposalShownAgainstASavedReport)

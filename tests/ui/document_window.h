@@ -110,6 +110,23 @@ inline std::unique_ptr<OpenWindow> openWindow(const WorkingDirectory &dir)
     return openWindow(dir.path());
 }
 
+// A test over the main window started in a working directory of its own.
+class OpenWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        w = openWindow(dir);
+        ASSERT_TRUE(w->window);
+    }
+
+    MainWindow &m() { return *w->window; }
+
+    WorkingDirectory dir;
+    std::unique_ptr<OpenWindow> w;
+};
+
 // States a complete installation as a user does: a message block and 300 W in all.
 inline void stateSmallInstallation(MainWindow &w)
 {

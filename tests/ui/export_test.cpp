@@ -20,18 +20,9 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-class DocumentMenu : public ::testing::Test
+class DocumentMenu : public OpenWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        w = openWindow(dir);
-        ASSERT_TRUE(w->window);
-    }
-
-    MainWindow &m() { return *w->window; }
-
     QList<QAction *> actions()
     {
         return {m().printDocumentAction,   m().exportPdfAction, m().exportCsvAction,
@@ -61,9 +52,6 @@ protected:
         action->trigger();
         return w->dialogs.takeMessages();
     }
-
-    WorkingDirectory dir;
-    std::unique_ptr<OpenWindow> w;
 };
 
 TEST_F(DocumentMenu, OfferedOnlyWhileList3ShowsACalculationThatWroteItsReport)

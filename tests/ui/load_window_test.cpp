@@ -1,4 +1,5 @@
 #include "document_window.h"
+#include "report/report_file.h"
 #include "ui/report_loader.h"
 #include "ui/spinner.h"
 
@@ -32,18 +33,9 @@ QString sourceLine(const QString &name, int quantity)
     return name + QStringLiteral(" - ") + QString::number(quantity) + QStringLiteral(" шт.");
 }
 
-class LoadWindowTest : public ::testing::Test
+class LoadWindowTest : public OpenWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        w = openWindow(dir);
-        ASSERT_TRUE(w->window);
-    }
-
-    MainWindow &m() { return *w->window; }
-
     // Leaves the window as a user's session would: requirements ticked, sources counted, zones listed.
     void fillWindow()
     {
@@ -110,9 +102,6 @@ protected:
         EXPECT_TRUE(loadThroughWindow(*w, name));
         return w->dialogs.takeMessages();
     }
-
-    WorkingDirectory dir;
-    std::unique_ptr<OpenWindow> w;
 };
 
 // ---- The window itself ----
@@ -533,11 +522,11 @@ TEST_F(LoadWindowTest, AFileOverFourMebibytesIsRefusedByNameAndOneAtTheLimitIsRe
     const QByteArray filler = QByteArray(1022, 'x') + "\r\n";
     const QByteArray fans = encodeLines({QStringLiteral("- Наличие вентиляторов")});
     QByteArray bytes;
-    while (bytes.size() + filler.size() + fans.size() <= LargestLoadableReport)
+    while (bytes.size() + filler.size() + fans.size() <= LargestReportFile)
         bytes += filler;
-    bytes.append(QByteArray(LargestLoadableReport - bytes.size() - fans.size(), 'y'));
+    bytes.append(QByteArray(LargestReportFile - bytes.size() - fans.size(), 'y'));
     bytes.append(fans);
-    ASSERT_EQ(bytes.size(), LargestLoadableReport);
+    ASSERT_EQ(bytes.size(), LargestReportFile);
     ASSERT_TRUE(dir.write(QStringLiteral("предел.dat"), bytes));
     bytes.append('\n');
     ASSERT_TRUE(dir.write(QStringLiteral("большой.dat"), bytes));

@@ -9,14 +9,14 @@
 namespace orvika::test::documents {
 namespace {
 
-class PictureWindows : public ::testing::Test
+class PictureWindows : public OpenWindowTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        w = openWindow(dir);
-        ASSERT_TRUE(w->window);
+        OpenWindowTest::SetUp();
+        if (HasFatalFailure())
+            return;
         stateSmallInstallation(*w->window);
         QTest::mouseClick(w->window->CmdUs, Qt::LeftButton);
         w->dialogs.takeMessages();
@@ -29,9 +29,6 @@ protected:
         EXPECT_TRUE(window && window->isVisible()) << name;
         return window;
     }
-
-    WorkingDirectory dir;
-    std::unique_ptr<OpenWindow> w;
 };
 
 struct ViewCase

@@ -18,16 +18,9 @@ const QString EnterName = QStringLiteral("Введите имя файла");
 const QByteArray ReportBytes = encodeLines({QStringLiteral("ТЕХНИЧЕСКОЕ ЗАДАНИЕ: отчёт"), QString()});
 const QByteArray OldBytes = encodeLines({QStringLiteral("старая копия")});
 
-class SaveAs : public ::testing::Test
+class SaveAs : public OpenWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        w = openWindow(dir);
-        ASSERT_TRUE(w->window);
-    }
-
     // Runs the menu command with the given answers; the messages it showed.
     QStringList save(const QStringList &answers)
     {
@@ -52,9 +45,6 @@ protected:
         const Twips twips(w->window->logicalDpiX(), w->window->logicalDpiY());
         return w->window->screen()->geometry().topLeft() + QPoint(twips.x(100), twips.y(100));
     }
-
-    WorkingDirectory dir;
-    std::unique_ptr<OpenWindow> w;
 };
 
 TEST_F(SaveAs, AsksForTheNameWithTheFixedTitlePromptTextAndPlace)
