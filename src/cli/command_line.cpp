@@ -2,6 +2,7 @@
 
 #include "app/user_data.h"
 #include "cli/commands.h"
+#include "cli/stream_dialogs.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -21,12 +22,6 @@ int userDataFlags(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         flags += std::strcmp(argv[i], UserDataFlag) == 0 ? 1 : 0;
     return flags;
-}
-
-void print(std::FILE *stream, const QString &text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
 }
 
 int usageError(const QString &text)

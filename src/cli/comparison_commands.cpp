@@ -13,28 +13,18 @@
 #include <cstdio>
 
 namespace orvika {
-namespace {
-
-void printLine(std::FILE *stream, const QString &text)
-{
-    // Standard output is line-buffered on a terminal; into a pipe or a file the lines of a large
-    // folder go out together.
-    std::fputs((text + u'\n').toLocal8Bit().constData(), stream);
-}
-
-} // namespace
 
 int compareReportFiles(const QString &a, const QString &b, const QString &outputPath)
 {
     QString reason;
     const std::optional<SavedReport> older = readSavedReport(a, &reason);
     if (!older) {
-        printLine(stderr, QFileInfo(a).fileName() + QStringLiteral(": ") + reason);
+        print(stderr, QFileInfo(a).fileName() + QStringLiteral(": ") + reason + u'\n');
         return ExitUsage;
     }
     const std::optional<SavedReport> newer = readSavedReport(b, &reason);
     if (!newer) {
-        printLine(stderr, QFileInfo(b).fileName() + QStringLiteral(": ") + reason);
+        print(stderr, QFileInfo(b).fileName() + QStringLiteral(": ") + reason + u'\n');
         return ExitUsage;
     }
     const Comparison comparison = compareReports(*older, *newer);
@@ -43,7 +33,7 @@ int compareReportFiles(const QString &a, const QString &b, const QString &output
         std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
         std::fflush(stdout);
     } else if (const auto error = writeFileAtomically(outputPath, csv)) {
-        printLine(stderr, writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
+        print(stderr, writeFailureMessage(QFileInfo(outputPath).fileName(), *error) + u'\n');
         return ExitUsage;
     }
     return comparison.count() == 0 ? ExitDone : ExitFailed;
@@ -53,7 +43,7 @@ int recheckFolder(const QString &folder)
 {
     const QDir dir(folder);
     if (!dir.exists()) {
-        printLine(stderr, QStringLiteral("Нет такой папки: ") + folder);
+        print(stderr, QStringLiteral("Нет такой папки: ") + folder + u'\n');
         return ExitFailed;
     }
     SharedState state;
@@ -67,7 +57,7 @@ int recheckFolder(const QString &folder)
     for (const QString &name : names) {
         const RecheckOutcome outcome = rechecker.recheck(dir.filePath(name));
         allUnchanged = allUnchanged && outcome.unchanged();
-        printLine(stdout, name + QStringLiteral(": ") + outcome.verdict());
+        print(stdout, name + QStringLiteral(": ") + outcome.verdict() + u'\n');
     }
     return allUnchanged ? ExitDone : ExitFailed;
 }

@@ -6,13 +6,17 @@
 
 namespace orvika {
 
+void print(std::FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
 void StreamDialogs::message(QWidget *, const QString &text)
 {
     QString line = text;
     line.replace(MessageLineBreak, QStringLiteral(" "));
     line.replace(u'\n', u' ');
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    std::fflush(stderr);
+    print(stderr, line + u'\n');
 }
 
 } // namespace orvika

@@ -119,6 +119,19 @@ QString markerOf(DifferenceKind kind)
     return QStringLiteral("±");
 }
 
+QString markerWordOf(DifferenceKind kind)
+{
+    switch (kind) {
+    case DifferenceKind::Added:
+        return QStringLiteral("добавлено");
+    case DifferenceKind::Removed:
+        return QStringLiteral("удалено");
+    case DifferenceKind::Changed:
+        break;
+    }
+    return QStringLiteral("изменено");
+}
+
 QByteArray comparisonCsv(const Comparison &comparison)
 {
     QString text = csvRow({QStringLiteral("Раздел"), QStringLiteral("Обозначение"), QStringLiteral("Было"),

@@ -46,6 +46,9 @@ Comparison compareReports(const SavedReport &a, const SavedReport &b);
 
 // "+", "−" or "±".
 QString markerOf(DifferenceKind kind);
+// The marker in words, as a tooltip shows it and a screen reader speaks it: "добавлено", "удалено",
+// "изменено".
+QString markerWordOf(DifferenceKind kind);
 
 // The comparison as CSV for a spreadsheet: UTF-8 with a byte-order mark, ";" and CR LF, the header
 // "Раздел;Обозначение;Было;Стало".

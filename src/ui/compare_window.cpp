@@ -31,9 +31,7 @@ QTableWidget *tableOf(const QString &name, const QString &accessibleName, const 
         const auto &[kind, texts] = rows[row];
         auto *marker = new QTableWidgetItem(markerOf(kind));
         marker->setTextAlignment(Qt::AlignCenter);
-        const QString said = kind == DifferenceKind::Added     ? QStringLiteral("добавлено")
-                             : kind == DifferenceKind::Removed ? QStringLiteral("удалено")
-                                                               : QStringLiteral("изменено");
+        const QString said = markerWordOf(kind);
         marker->setToolTip(said);
         marker->setData(Qt::AccessibleTextRole, said);
         marker->setBackground(kind == DifferenceKind::Added     ? QColor(0xe4, 0xf4, 0xe4)
