@@ -1,6 +1,6 @@
 #include "app/user_data.h"
 
-#include "catalogue/text_file.h"
+#include "report/report_copy.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,14 +34,8 @@ std::optional<QString> prepareUserData(const QString &folder, const QString &pac
         const QString target = base + u'/' + name;
         if (QFileInfo::exists(target))
             continue;
-        QFile source(packaged.filePath(name));
-        if (!source.open(QIODevice::ReadOnly))
-            return name + QStringLiteral(": ") + source.errorString();
-        const QByteArray bytes = source.readAll();
-        if (source.error() != QFileDevice::NoError)
-            return name + QStringLiteral(": ") + source.errorString();
         // Written whole or not at all: a cut catalogue would never be replaced afterwards.
-        if (const std::optional<QString> failure = writeFileAtomically(target, bytes))
+        if (const std::optional<QString> failure = copyFileReplacing(packaged.filePath(name), target))
             return name + QStringLiteral(": ") + *failure;
     }
     return std::nullopt;

@@ -76,6 +76,19 @@ QString formatGeneralNumber(double value, const QLocale &locale)
     return text;
 }
 
+QString lineControlRequirement(LineControl control)
+{
+    switch (control) {
+    case LineControl::Manual:
+        return Bullet + QStringLiteral("Возможность ручного контроля линий");
+    case LineControl::Automatic:
+        return Bullet + QStringLiteral("Возможность автоматического контроля линий");
+    case LineControl::None:
+        break;
+    }
+    return {};
+}
+
 QStringList composeRequirements(const Requirements &requirements, double totalPower, const QLocale &locale)
 {
     const Requirements &r = requirements;
@@ -111,10 +124,8 @@ QStringList composeRequirements(const Requirements &requirements, double totalPo
         lines << QStringLiteral("Многоканальная система:");
         lines << Bullet + QStringLiteral("Количество каналов - ") + integerText(r.channelCount);
     }
-    if (r.lineControl == LineControl::Manual)
-        lines << Bullet + QStringLiteral("Возможность ручного контроля линий");
-    if (r.lineControl == LineControl::Automatic)
-        lines << Bullet + QStringLiteral("Возможность автоматического контроля линий");
+    if (r.lineControl != LineControl::None)
+        lines << lineControlRequirement(r.lineControl);
     if (r.amplifierReserve)
         lines << Bullet + QStringLiteral("Возможность резервирования усилителей");
     if (r.attenuatorControl)

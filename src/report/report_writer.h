@@ -15,6 +15,9 @@ inline const QString ReportFileName = QStringLiteral("Спецификация.d
 // 15 significant digits and the locale's decimal separator, no digit grouping.
 QString formatGeneralNumber(double value, const QLocale &locale);
 
+// The requirement line that states a line control; empty for none.
+QString lineControlRequirement(LineControl control);
+
 // The requirements as the report states them, between its heading and the first rule, blank lines
 // included; totalPower is the calculation's TotalPower.
 QStringList composeRequirements(const Requirements &requirements, double totalPower, const QLocale &locale);

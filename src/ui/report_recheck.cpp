@@ -11,15 +11,15 @@
 namespace orvika {
 namespace {
 
-const QString ManualLineControl = QStringLiteral("- Возможность ручного контроля линий");
-const QString AutomaticLineControl = QStringLiteral("- Возможность автоматического контроля линий");
-
 // The line control the report states; none unless it names one.
 void restoreLineControl(MainWindow &window, const SavedReport &report)
 {
-    QRadioButton *choice = report.requirements.contains(ManualLineControl)      ? window.OptR
-                           : report.requirements.contains(AutomaticLineControl) ? window.OptA
-                                                                                : window.Option1;
+    const auto states = [&report](LineControl control) {
+        return report.requirements.contains(lineControlRequirement(control));
+    };
+    QRadioButton *choice = states(LineControl::Manual)      ? window.OptR
+                           : states(LineControl::Automatic) ? window.OptA
+                                                            : window.Option1;
     choice->setChecked(true);
 }
 
