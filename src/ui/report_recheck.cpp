@@ -23,15 +23,14 @@ void restoreLineControl(MainWindow &window, const SavedReport &report)
     choice->setChecked(true);
 }
 
-// The amplifier reserve unit of its proposal, or the picker's prompt when it proposes none: the
-// text the calculation reads from that picker.
-QString reserveUnitOf(const SavedReport &report, const Catalogue &catalogue)
+// The amplifier reserve unit of its proposal, if it proposes one.
+std::optional<QString> reserveUnitOf(const SavedReport &report, const Catalogue &catalogue)
 {
     for (const CountedItem &item : report.equipment) {
         if (catalogue.reserveUnits.contains(item.designation))
             return item.designation;
     }
-    return QStringLiteral("Выберите блок");
+    return std::nullopt;
 }
 
 } // namespace
@@ -73,7 +72,9 @@ RecheckOutcome ReportRechecker::recheck(const QString &path)
     // The calculation "Составить спецификацию" runs, on the requirements as the window now states
     // them with the report's reserve unit; the proposal is not shown, and nothing is written.
     Requirements requirements = m_window->gatherRequirements();
-    requirements.reserveUnitText = reserveUnitOf(outcome.stored, m_state.catalogue);
+    // Without one the picker's text stays: its prompt, as no load or re-check changes it.
+    if (const std::optional<QString> unit = reserveUnitOf(outcome.stored, m_state.catalogue))
+        requirements.reserveUnitText = *unit;
     const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, requirements);
     if (!proposal.complete) {
         outcome.error = proposal.messages.isEmpty() ? QStringLiteral("расчёт не выполнен")
