@@ -1,9 +1,8 @@
-#include "app/shared_state.h"
-#include "app/startup.h"
+#include "engine/report_recheck.h"
+#include "engine/shared_state.h"
+#include "engine/startup_data.h"
 #include "gui_bench_main.h"
 #include "installations.h"
-#include "ui/main_window.h"
-#include "ui/report_recheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +13,7 @@ using namespace bench;
 
 namespace {
 
-// 1,000 saved reports, copies of the reports the tests keep, re-checked with one window.
+// 1,000 saved reports, copies of the reports the tests keep, re-checked with one model of the window's rules.
 void recheckThousand(benchmark::State &state)
 {
     QTemporaryDir work;
@@ -30,9 +29,8 @@ void recheckThousand(benchmark::State &state)
         paths.append(path);
     }
     orvika::SharedState started;
-    orvika::KeptDialogs dialogs;
-    const auto window = orvika::startUp(started, dialogs, work.path(), QLocale::c());
-    if (!window) {
+    orvika::KeptMessages dialogs;
+    if (!orvika::readStartUpData(started, dialogs, work.path(), QLocale::c())) {
         state.SkipWithError("the bundled catalogue cannot be read");
         return;
     }

@@ -1,8 +1,8 @@
 #include "app/fonts.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
 #include "app/user_data.h"
 #include "cli/command_line.h"
+#include "engine/shared_state.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
@@ -27,17 +27,15 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext &, const QString &
 
 int main(int argc, char *argv[])
 {
-    const bool commandLine = orvika::wantsCommandLine(argc, argv);
-    if (commandLine) {
-        // The window's rules run without a window, so no display is needed.
+    if (orvika::wantsCommandLine(argc, argv)) {
+        // The window's rules run without a window; what paints text needs no display either.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(quietQtMessages);
+        return orvika::runCommandLine(argc, argv);
     }
     QApplication app(argc, argv);
     app.setApplicationName(orvika::ApplicationTitle);
     app.setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
-    if (commandLine)
-        return orvika::runCommandLine(app.arguments());
     orvika::registerTahoma();
 
     orvika::SharedState state;

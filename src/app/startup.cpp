@@ -1,43 +1,32 @@
 #include "app/startup.h"
 
-#include "catalogue/catalogue_reader.h"
-#include "catalogue/scheme_library.h"
-#include "catalogue/text_file.h"
+#include "engine/startup_data.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 
 namespace orvika {
+namespace {
+
+// Before there is a window, the boxes stand on their own.
+class StartUpDialogs : public DialogSeam
+{
+public:
+    explicit StartUpDialogs(Dialogs &dialogs) : m_dialogs(dialogs) {}
+    void message(const QString &text) override { m_dialogs.message(nullptr, text); }
+    QString input(const QString &, const QString &, const QString &, InputPlace) override { return {}; }
+
+private:
+    Dialogs &m_dialogs;
+};
+
+} // namespace
 
 std::unique_ptr<MainWindow> startUp(SharedState &state, Dialogs &dialogs, const QString &appDir,
                                     const QLocale &locale)
 {
-    state.appDir = appDir;
-
-    const CatalogueFile file = loadCatalogue(appDir);
-    if (file.errorCode)
-        dialogs.message(nullptr, openFailureMessage(QStringLiteral("Base-Date"), *file.errorCode));
-    state.blockCount = file.blockCount;
-
-    // A catalogue that was read only in part is not trusted either, even if its lines add up.
-    std::optional<Catalogue> catalogue = file.errorCode ? std::nullopt : parseCatalogue(file.lines, locale);
-    if (!catalogue) {
-        dialogs.message(nullptr, QStringLiteral("База данных повреждена"));
+    StartUpDialogs startUpDialogs(dialogs);
+    if (!readStartUpData(state, startUpDialogs, appDir, locale))
         return nullptr;
-    }
-    state.catalogue = std::move(*catalogue);
-
-    state.schemes = loadSchemeLibrary(appDir);
-    if (state.schemes.errorCode)
-        dialogs.message(nullptr, openFailureMessage(QStringLiteral("Sxemm"), *state.schemes.errorCode));
-
-    state.zoneListCount = 0;
-    state.zoneCount = 1;
-    state.channelCount = 1;
-    state.selectorCount = 1;
-    state.ampGroupCount = 0;
-    state.workingTotals.blockCount = 0;
-    state.softwareNumber = 0;
-
     return std::make_unique<MainWindow>(state, dialogs);
 }
 

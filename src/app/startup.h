@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shared_state.h"
+#include "engine/shared_state.h"
 
 #include <QLocale>
 #include <QString>

@@ -3,12 +3,15 @@
 #include "app/user_data.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
+#include "engine/dialog_seam.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace orvika {
 namespace {
@@ -42,65 +45,82 @@ bool wantsUserData(int argc, char *argv[])
     return userDataFlags(argc, argv) > 0;
 }
 
-int runCommandLine(const QStringList &arguments)
+namespace {
+
+// The options of the command line, for deciding what the application must be and for running it.
+struct Options
 {
+    Options();
+
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Составление спецификации оборудования системы оповещения.\n"
-        "Без параметров открывается окно программы; данные (Base/) берутся из текущей папки."));
-    const QCommandLineOption userDataOption(
+    QCommandLineOption help{QString()};
+    QCommandLineOption version{QString()};
+    const QCommandLineOption userDataOption{
         QStringLiteral("user-data"),
         QStringLiteral("Работать в папке данных пользователя ($XDG_DATA_HOME/orvika, по умолчанию "
                        "~/.local/share/orvika); каталог и библиотека схем копируются туда из пакета, "
-                       "если их там нет. Сочетается с любым из режимов."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption exportOption(
+                       "если их там нет. Сочетается с любым из режимов.")};
+    const QCommandLineOption exportOption{
         QStringLiteral("export"),
         QStringLiteral(
             "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
             "или xlsx, или рисунок: rack-svg (вид шкафа), diagram-svg (блок-схема). "
             "Файл \"Спецификация.dat\" не изменяется."),
-        QStringLiteral("формат"));
-    const QCommandLineOption compareOption(
+        QStringLiteral("формат")};
+    const QCommandLineOption compareOption{
         QStringLiteral("compare"),
         QStringLiteral(
             "Сравнить две сохранённые спецификации A.dat (прежнюю) и B.dat (новую); разница в CSV. "
-            "Код завершения 0 — не различаются, 1 — различаются, 2 — файл не прочитан."));
-    const QCommandLineOption recheckOption(
+            "Код завершения 0 — не различаются, 1 — различаются, 2 — файл не прочитан.")};
+    const QCommandLineOption recheckOption{
         QStringLiteral("recheck"),
         QStringLiteral(
             "Составить заново с сегодняшним каталогом каждую спецификацию *.dat папки ПАПКА "
-            "(по умолчанию текущей) и сравнить с сохранённой. Код завершения 0 — все без изменений."));
-    const QCommandLineOption outputOption(
+            "(по умолчанию текущей) и сравнить с сохранённой. Код завершения 0 — все без изменений.")};
+    const QCommandLineOption outputOption{
         QStringLiteral("output"), QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода)."),
-        QStringLiteral("файл"));
+        QStringLiteral("файл")};
+};
+
+Options::Options()
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "Составление спецификации оборудования системы оповещения.\n"
+        "Без параметров открывается окно программы; данные (Base/) берутся из текущей папки."));
+    help = parser.addHelpOption();
+    version = parser.addVersionOption();
     parser.addOptions({exportOption, compareOption, recheckOption, outputOption, userDataOption});
     parser.addPositionalArgument(
         QStringLiteral("файлы"),
         QStringLiteral("--export: ОТЧЁТ.dat; --compare: A.dat B.dat; --recheck: [ПАПКА]."),
         QStringLiteral("[ОТЧЁТ.dat | A.dat B.dat | ПАПКА]"));
+}
+
+int run(const QStringList &arguments)
+{
+    Options options;
+    QCommandLineParser &parser = options.parser;
 
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(help)) {
+    if (parser.isSet(options.help)) {
         print(stdout, parser.helpText());
         return ExitDone;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         print(stdout,
               QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n');
         return ExitDone;
     }
-    const int modes =
-        int(parser.isSet(exportOption)) + int(parser.isSet(compareOption)) + int(parser.isSet(recheckOption));
+    const int modes = int(parser.isSet(options.exportOption)) + int(parser.isSet(options.compareOption)) +
+                      int(parser.isSet(options.recheckOption));
     if (modes == 0)
         return usageError(QStringLiteral("Не указано, что делать: --export, --compare или --recheck."));
     if (modes > 1)
         return usageError(QStringLiteral("Укажите что-то одно: --export, --compare или --recheck."));
     QStringList files = parser.positionalArguments();
-    QString output = parser.value(outputOption);
-    if (parser.isSet(userDataOption)) {
+    QString output = parser.value(options.outputOption);
+    if (parser.isSet(options.userDataOption)) {
         // The files named are found from where the program was started, not in the data folder.
         for (QString &file : files)
             file = QDir::current().absoluteFilePath(file);
@@ -112,18 +132,18 @@ int runCommandLine(const QStringList &arguments)
         }
     }
 
-    if (parser.isSet(compareOption)) {
+    if (parser.isSet(options.compareOption)) {
         if (files.size() != 2)
             return usageError(QStringLiteral("Для сравнения нужны два файла: A.dat B.dat."));
         return compareReportFiles(files[0], files[1], output);
     }
-    if (parser.isSet(recheckOption)) {
+    if (parser.isSet(options.recheckOption)) {
         if (files.size() > 1)
             return usageError(QStringLiteral("Для проверки указывается одна папка."));
         return recheckFolder(files.isEmpty() ? QDir::currentPath() : files.first());
     }
 
-    const QString format = parser.value(exportOption);
+    const QString format = parser.value(options.exportOption);
     if (!ExportFormats.contains(format))
         return usageError(
             QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, rack-svg или diagram-svg).")
@@ -134,6 +154,31 @@ int runCommandLine(const QStringList &arguments)
         return usageError(files.isEmpty() ? QStringLiteral("Не указан файл сохранённой спецификации.")
                                           : QStringLiteral("Указано больше одного файла спецификации."));
     return exportDocument(format, files.first(), output);
+}
+
+} // namespace
+
+ApplicationKind applicationKindFor(const QStringList &arguments)
+{
+    Options options;
+    if (!options.parser.parse(arguments) || !options.parser.isSet(options.exportOption))
+        return ApplicationKind::Core;
+    return PaintedFormats.contains(options.parser.value(options.exportOption)) ? ApplicationKind::Gui
+                                                                               : ApplicationKind::Core;
+}
+
+int runCommandLine(int &argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const std::unique_ptr<QCoreApplication> application =
+        applicationKindFor(arguments) == ApplicationKind::Gui
+            ? std::make_unique<QGuiApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
+    application->setApplicationName(ApplicationTitle);
+    application->setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
+    return run(application->arguments());
 }
 
 } // namespace orvika

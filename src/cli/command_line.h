@@ -21,9 +21,15 @@ bool wantsCommandLine(int argc, char *argv[]);
 // the command line.
 bool wantsUserData(int argc, char *argv[]);
 
+// What the application object of a command line must be able to do: only the documents and
+// pictures that lay out text (PDF, SVG) need the font system of a QGuiApplication; everything else
+// runs on a QCoreApplication, without a platform plugin.
+enum class ApplicationKind { Core, Gui };
+ApplicationKind applicationKindFor(const QStringList &arguments);
+
 // Runs the command line in the current working directory, or in the user's data folder with
 // --user-data, reading its Base/ as the window does. Files named on the command line are found
-// from the directory the program was started in.
-int runCommandLine(const QStringList &arguments);
+// from the directory the program was started in. Makes the application object the arguments need.
+int runCommandLine(int &argc, char *argv[]);
 
 } // namespace orvika

@@ -9,6 +9,9 @@ namespace orvika {
 inline const QStringList ExportFormats = {QStringLiteral("pdf"), QStringLiteral("csv"),
                                           QStringLiteral("xlsx"), QStringLiteral("rack-svg"),
                                           QStringLiteral("diagram-svg")};
+// The formats that lay out text, and so need the font system.
+inline const QStringList PaintedFormats = {QStringLiteral("pdf"), QStringLiteral("rack-svg"),
+                                           QStringLiteral("diagram-svg")};
 
 // Loads the report as "Загрузить спецификацию" does, composes as "Составить спецификацию" does (the
 // report itself is not written) and writes the document or picture of the proposal.

@@ -1,12 +1,11 @@
-#include "app/shared_state.h"
-#include "app/startup.h"
 #include "catalogue/text_file.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
 #include "comparison/report_comparison.h"
-#include "ui/main_window.h"
-#include "ui/report_recheck.h"
+#include "engine/report_recheck.h"
+#include "engine/shared_state.h"
+#include "engine/startup_data.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +48,7 @@ int recheckFolder(const QString &folder)
     SharedState state;
     StreamDialogs dialogs;
     // The catalogue is read once, from the working directory's Base/ as the window reads it.
-    if (!startUp(state, dialogs, QDir::currentPath(), QLocale::system()))
+    if (!readStartUpData(state, dialogs, QDir::currentPath(), QLocale::system()))
         return ExitFailed;
     ReportRechecker rechecker(state);
     bool allUnchanged = true;

@@ -1,14 +1,15 @@
-#include "app/shared_state.h"
-#include "app/startup.h"
 #include "catalogue/text_file.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
+#include "comparison/saved_report.h"
 #include "documents/document_files.h"
+#include "engine/main_window_model.h"
+#include "engine/report_restore.h"
+#include "engine/startup_data.h"
 #include "pictures/picture.h"
 #include "pictures/proposal_pictures.h"
-#include "ui/main_window.h"
-#include "ui/report_loader.h"
+#include "report/report_file.h"
 
 #include <QDate>
 #include <QDir>
@@ -18,7 +19,7 @@ namespace orvika {
 namespace {
 
 std::optional<QString> writeDocument(const QString &format, const QString &path, const Catalogue &catalogue,
-                                     const MainWindow::FinishedCalculation &finished)
+                                     const FinishedCalculation &finished)
 {
     const Requirements &requirements = finished.requirements;
     const Proposal &proposal = finished.proposal;
@@ -36,23 +37,29 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
 
 } // namespace
 
-// Loads the report as "Загрузить спецификацию" does, composes as "Составить спецификацию" does (the
-// report itself is not written) and writes the document of the proposal.
+// Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
+// written) and writes the document of the proposal.
 int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath)
 {
     SharedState state;
     StreamDialogs dialogs;
-    const std::unique_ptr<MainWindow> window =
-        startUp(state, dialogs, QDir::currentPath(), QLocale::system());
-    if (!window || !loadReport(*window, QDir::current().absoluteFilePath(reportPath)))
+    if (!readStartUpData(state, dialogs, QDir::currentPath(), QLocale::system()))
         return ExitFailed;
-    const std::optional<MainWindow::FinishedCalculation> finished = window->runCalculation();
-    window->ОчистСпиУс();
+    QString failure;
+    const std::optional<QStringList> lines =
+        readReportLines(QDir::current().absoluteFilePath(reportPath), &failure);
+    if (!lines) {
+        dialogs.message(failure);
+        return ExitFailed;
+    }
+    MainWindowModel model(state, dialogs);
+    restoreSavedReport(model, *lines, parseSavedReport(*lines));
+    const std::optional<FinishedCalculation> finished = model.runCalculation();
     if (!finished)
         return ExitFailed;
 
     if (const auto error = writeDocument(format, outputPath, state.catalogue, *finished)) {
-        dialogs.message(nullptr, writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
+        dialogs.message(writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
         return ExitFailed;
     }
     return ExitDone;

@@ -11,7 +11,7 @@ void print(std::FILE *stream, const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stream);
 }
 
-void StreamDialogs::message(QWidget *, const QString &text)
+void StreamDialogs::message(const QString &text)
 {
     QString line = text;
     line.replace(MessageLineBreak, QStringLiteral(" "));

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "ui/dialogs.h"
+#include "engine/dialog_seam.h"
 
+#include <QString>
 #include <cstdio>
 
 namespace orvika {
@@ -12,10 +13,11 @@ void print(std::FILE *stream, const QString &text);
 
 // The dialog seam of the command line: every message goes to standard error on a line of its own,
 // and nothing is asked.
-class StreamDialogs : public UnattendedDialogs
+class StreamDialogs : public DialogSeam
 {
 public:
-    void message(QWidget *parent, const QString &text) override;
+    void message(const QString &text) override;
+    QString input(const QString &, const QString &, const QString &, InputPlace) override { return {}; }
 };
 
 } // namespace orvika

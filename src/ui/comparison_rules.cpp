@@ -22,12 +22,13 @@ void MainWindow::connectComparisonRules()
 // A saved report chosen in the working directory; empty on Cancel.
 QString MainWindow::chooseSavedReport(const QString &caption)
 {
-    return m_dialogs.openFileName(this, caption, m_state.appDir, QStringLiteral("Спецификации (*.dat)"));
+    return m_dialogs.openFileName(this, caption, m_model.state().appDir,
+                                  QStringLiteral("Спецификации (*.dat)"));
 }
 
 void MainWindow::showComparison(const Comparison &comparison, const QString &before, const QString &after)
 {
-    auto *window = new CompareWindow(comparison, before, after, m_dialogs, m_state.appDir, this);
+    auto *window = new CompareWindow(comparison, before, after, m_dialogs, m_model.state().appDir, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }
@@ -48,7 +49,7 @@ std::optional<SavedReport> readOrSay(Dialogs &dialogs, QWidget *parent, const QS
 // The saved report (A) against the proposal List3 shows (B), as its report would state it.
 void MainWindow::compareWithSaved()
 {
-    if (!m_finished)
+    if (!m_model.finishedCalculation())
         return;
     const QString path = chooseSavedReport(QStringLiteral("Сравнить с сохранённой спецификацией"));
     if (path.isEmpty())
@@ -56,8 +57,8 @@ void MainWindow::compareWithSaved()
     const std::optional<SavedReport> saved = readOrSay(m_dialogs, this, path);
     if (!saved)
         return;
-    const SavedReport shown =
-        parseSavedReport(composeReport(m_finished->requirements, m_finished->proposal, QLocale()));
+    const SavedReport shown = parseSavedReport(composeReport(
+        m_model.finishedCalculation()->requirements, m_model.finishedCalculation()->proposal, QLocale()));
     showComparison(compareReports(*saved, shown), QFileInfo(path).fileName(),
                    QStringLiteral("текущий расчёт"));
 }
@@ -79,7 +80,7 @@ void MainWindow::compareTwoSaved()
 
 void MainWindow::recheckSaved()
 {
-    auto *window = new RecheckWindow(m_state, m_dialogs, this);
+    auto *window = new RecheckWindow(m_model.state(), m_dialogs, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     window->start();

@@ -2,20 +2,43 @@
 
 #include "calc/proposal.h"
 #include "catalogue/text_file.h"
+#include "ui/twips.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QScreen>
+#include <QWidget>
 
 namespace orvika {
 
 void announceWrite(Dialogs &dialogs, QWidget *parent, const QString &name,
                    const std::optional<QString> &failure)
 {
-    dialogs.message(parent,
-                    failure ? writeFailureMessage(name, *failure) : QStringLiteral("Сохранено как: ") + name);
+    dialogs.message(parent, writeAnnouncement(name, failure));
+}
+
+void WindowDialogSeam::message(const QString &text)
+{
+    if (beforeBox)
+        beforeBox();
+    m_dialogs.message(m_parent, text);
+}
+
+// The zone's power is asked over the main window's corner, a name near the screen's corner.
+QString WindowDialogSeam::input(const QString &title, const QString &prompt, const QString &initialText,
+                                InputPlace place)
+{
+    if (beforeBox)
+        beforeBox();
+    QPoint position = m_window.frameGeometry().topLeft();
+    if (place == InputPlace::ScreenCorner) {
+        const Twips twips(m_window.logicalDpiX(), m_window.logicalDpiY());
+        position = m_window.screen()->geometry().topLeft() + QPoint(twips.x(100), twips.y(100));
+    }
+    return m_dialogs.input(m_parent, title, prompt, initialText, position);
 }
 
 QString displayText(const QString &text)

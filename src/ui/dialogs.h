@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/dialog_seam.h"
+
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -54,31 +57,45 @@ public:
     bool choosePrinter(QWidget *parent, QPrinter &printer) override;
 };
 
-// The seam where nobody is there to answer: every question is answered with Cancel. What becomes of
-// the messages is the subclass's.
-class UnattendedDialogs : public Dialogs
+// The seam of the window's rules in the window: every box over the window that holds the user's
+// attention (the main window, or a window of its own such as the load window while it loads), the
+// input boxes placed by the main window. Before a box covers the window, the window is brought up
+// to date with what the rules have done so far.
+class WindowDialogSeam : public DialogSeam
 {
 public:
-    QString input(QWidget *, const QString &, const QString &, const QString &, QPoint) override
+    WindowDialogSeam(Dialogs &dialogs, QWidget &window)
+        : m_dialogs(dialogs), m_window(window), m_parent(&window)
     {
-        return {};
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &,
-                         const QString &) override
+
+    void message(const QString &text) override;
+    QString input(const QString &title, const QString &prompt, const QString &initialText,
+                  InputPlace place) override;
+
+    // The boxes are shown over parent while it lives.
+    class Over
     {
-        return {};
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    bool choosePrinter(QWidget *, QPrinter &) override { return false; }
-};
+    public:
+        Over(WindowDialogSeam &seam, QWidget *parent) : m_seam(seam), m_before(seam.m_parent)
+        {
+            seam.m_parent = parent;
+        }
+        ~Over() { m_seam.m_parent = m_before; }
+        Over(const Over &) = delete;
+        Over &operator=(const Over &) = delete;
 
-// The messages kept in order instead of shown.
-class KeptDialogs : public UnattendedDialogs
-{
-public:
-    void message(QWidget *, const QString &text) override { messages.append(text); }
+    private:
+        WindowDialogSeam &m_seam;
+        QWidget *m_before;
+    };
 
-    QStringList messages;
+    std::function<void()> beforeBox;
+
+private:
+    Dialogs &m_dialogs;
+    QWidget &m_window;
+    QWidget *m_parent;
 };
 
 // What the user is told once a file has been written: "Сохранено как: <name>", or the name and the
@@ -88,7 +105,5 @@ void announceWrite(Dialogs &dialogs, QWidget *parent, const QString &name,
 
 // The program's line break ("\n\r") shown as one line break.
 QString displayText(const QString &text);
-
-inline const QString ApplicationTitle = QStringLiteral("ORVIKA");
 
 } // namespace orvika

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QDate>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QPrinter>
 
 // "Документ": the printed specification and the bills of materials of the calculation List3 shows.
@@ -22,41 +21,19 @@ void MainWindow::connectExportRules()
     connect(exportExcelAction, &QAction::triggered, this, [this] { exportDocument(DocumentFormat::Xlsx); });
     connect(rackViewAction, &QAction::triggered, this, [this] { showPicture(View::Rack); });
     connect(diagramViewAction, &QAction::triggered, this, [this] { showPicture(View::Diagram); });
-
-    // Whatever changes List3 (a new calculation, a load, a clearing) leaves it showing something else.
-    QAbstractItemModel *list = List3->model();
-    for (const auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(list, signal, this, &MainWindow::forgetFinishedCalculation);
-    connect(list, &QAbstractItemModel::modelReset, this, &MainWindow::forgetFinishedCalculation);
-    connect(list, &QAbstractItemModel::dataChanged, this, &MainWindow::forgetFinishedCalculation);
-}
-
-void MainWindow::rememberFinishedCalculation(const FinishedCalculation &finished)
-{
-    m_finished = finished;
-    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
-                            rackViewAction, diagramViewAction, compareWithSavedAction})
-        action->setEnabled(true);
-}
-
-void MainWindow::forgetFinishedCalculation()
-{
-    m_finished.reset();
-    for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
-                            rackViewAction, diagramViewAction, compareWithSavedAction})
-        action->setEnabled(false);
 }
 
 // The document of the calculation List3 shows, for the format.
 DocumentContent MainWindow::finishedDocument(DocumentFormat format) const
 {
-    return proposalDocument(m_state.catalogue, m_finished->requirements, m_finished->proposal, format,
+    const FinishedCalculation &finished = *m_model.finishedCalculation();
+    return proposalDocument(m_model.state().catalogue, finished.requirements, finished.proposal, format,
                             QDate::currentDate(), QLocale());
 }
 
 void MainWindow::printDocument()
 {
-    if (!m_finished)
+    if (!m_model.finishedCalculation())
         return;
     const DocumentContent content = finishedDocument(DocumentFormat::Pdf); // the printout is the PDF on paper
     QPrinter printer(QPrinter::HighResolution);
@@ -70,7 +47,7 @@ void MainWindow::printDocument()
 
 void MainWindow::exportDocument(DocumentFormat format)
 {
-    if (!m_finished)
+    if (!m_model.finishedCalculation())
         return;
     struct Choice
     {
@@ -84,8 +61,8 @@ void MainWindow::exportDocument(DocumentFormat format)
                                        QStringLiteral("CSV (*.csv)")}
                               : Choice{QStringLiteral("Экспорт в Excel"), QStringLiteral("Спецификация.xlsx"),
                                        QStringLiteral("Excel (*.xlsx)")};
-    const QString path =
-        m_dialogs.saveFileName(this, choice.caption, m_state.appDir, choice.proposedName, choice.filter);
+    const QString path = m_dialogs.saveFileName(this, choice.caption, m_model.state().appDir,
+                                                choice.proposedName, choice.filter);
     if (path.isEmpty())
         return;
 
@@ -96,16 +73,16 @@ void MainWindow::exportDocument(DocumentFormat format)
 // A window each, made when asked for; a new one replaces the one still open.
 void MainWindow::showPicture(View view)
 {
-    if (!m_finished)
+    if (!m_model.finishedCalculation())
         return;
-    const Requirements &requirements = m_finished->requirements;
-    const Proposal &proposal = m_finished->proposal;
+    const Requirements &requirements = m_model.finishedCalculation()->requirements;
+    const Proposal &proposal = m_model.finishedCalculation()->proposal;
     const bool rack = view == View::Rack;
-    const Picture picture = rack ? proposalRackPicture(m_state.catalogue, requirements, proposal)
-                                 : proposalDiagramPicture(m_state.catalogue, requirements, proposal);
+    const Picture picture = rack ? proposalRackPicture(m_model.state().catalogue, requirements, proposal)
+                                 : proposalDiagramPicture(m_model.state().catalogue, requirements, proposal);
     if (m_pictureWindow)
         m_pictureWindow->close();
-    auto *window = new PictureWindow(picture, m_dialogs, m_state.appDir,
+    auto *window = new PictureWindow(picture, m_dialogs, m_model.state().appDir,
                                      rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"), this);
     window->setObjectName(rack ? QStringLiteral("rackWindow") : QStringLiteral("diagramWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);

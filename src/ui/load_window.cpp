@@ -3,10 +3,8 @@
 #include "app/fonts.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
-#include "ui/report_loader.h"
 #include "ui/twips.h"
 
-#include <QDir>
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
@@ -14,7 +12,8 @@
 
 namespace orvika {
 
-LoadWindow::LoadWindow(MainWindow &mainWindow, QWidget *parent) : QDialog(parent), m_mainWindow(mainWindow)
+LoadWindow::LoadWindow(MainWindow &mainWindow, QWidget *parent)
+    : QDialog(parent), m_mainWindow(mainWindow), m_choice(mainWindow.model())
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Загрузить спецификацию"));
@@ -51,31 +50,22 @@ LoadWindow::LoadWindow(MainWindow &mainWindow, QWidget *parent) : QDialog(parent
     setTabOrder(File1, Cmd1);
     setTabOrder(Cmd1, Command1);
 
-    fillFileList();
+    File1->addItems(m_choice.names());
+    // A selection made by any means counts: the mouse, the keyboard or assistive technology.
     connect(File1, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!File1->selectedItems().isEmpty())
-            Cmd1->setEnabled(true); // stays enabled until the window closes
+        const QList<QListWidgetItem *> selected = File1->selectedItems();
+        m_choice.select(selected.isEmpty() ? -1 : File1->row(selected.first()));
+        Cmd1->setEnabled(m_choice.loadEnabled());
     });
     connect(File1, &QListWidget::itemDoubleClicked, this, &LoadWindow::loadSelected);
     connect(Cmd1, &QPushButton::clicked, this, &LoadWindow::loadSelected);
     connect(Command1, &QPushButton::clicked, this, &QDialog::close);
 }
 
-// The ordinary files of the working directory whose names end in ".dat"; hidden files are not listed.
-void LoadWindow::fillFileList()
-{
-    const QDir workingDir(m_mainWindow.state().appDir);
-    File1->addItems(workingDir.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name));
-}
-
 void LoadWindow::loadSelected()
 {
-    const QListWidgetItem *item = File1->currentItem();
-    if (item == nullptr || !item->isSelected()) {
-        m_mainWindow.dialogs().message(this, QStringLiteral("Выберите спецификацию из списка"));
-        return;
-    }
-    loadReport(m_mainWindow, QDir(m_mainWindow.state().appDir).filePath(item->text()), this);
+    const WindowDialogSeam::Over over(m_mainWindow.dialogSeam(), this);
+    m_choice.loadSelected();
 }
 
 } // namespace orvika

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/load_choice.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -11,8 +13,9 @@ namespace orvika {
 
 class MainWindow;
 
-// Form3: lists the *.dat files of the working directory and loads the chosen one back into the main
-// window. The window stays open after a load, so the user can load another file or close it.
+// Form3: shows the saved reports of the working directory (LoadChoice) and loads the selected one
+// back into the main window. The window stays open after a load, so the user can load another file
+// or close it.
 class LoadWindow : public QDialog
 {
     Q_OBJECT
@@ -25,10 +28,10 @@ public:
     QPushButton *Command1 = nullptr;
 
 private:
-    void fillFileList();
     void loadSelected();
 
     MainWindow &m_mainWindow;
+    LoadChoice m_choice;
 };
 
 } // namespace orvika

@@ -10,7 +10,7 @@
 namespace orvika {
 
 MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_dialogs(dialogs)
+    : QMainWindow(parent), m_dialogs(dialogs), m_seam(dialogs, *this), m_model(state, m_seam)
 {
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
@@ -18,10 +18,7 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
     connect(fEx, &QAction::triggered, this, &MainWindow::close);
     connect(Command3, &QPushButton::clicked, this, &MainWindow::close);
 
-    connectParameterRules();
-    connectSourceRules();
-    connectPowerRules();
-    connectCalculationRules();
+    connectModel();
     connectDocumentRules();
     connectExportRules();
     connectComparisonRules();
@@ -29,6 +26,7 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    m_seam.beforeBox = nullptr;
     // Controls still signal while they are being destroyed (an editable picker reports the item its
     // text names); no rule may run on a window that is going away.
     for (QObject *child : findChildren<QObject *>())
@@ -40,7 +38,8 @@ MainWindow::~MainWindow()
 void MainWindow::openInformationWindow()
 {
     if (!m_informationWindow)
-        m_informationWindow = new InformationWindow(m_state.blockCount, m_state.schemes.schemeCount, this);
+        m_informationWindow =
+            new InformationWindow(m_model.state().blockCount, m_model.state().schemes.schemeCount, this);
     static_cast<InformationWindow *>(m_informationWindow)->exec();
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "app/shared_state.h"
-#include "calc/proposal.h"
-#include "calc/requirements.h"
 #include "comparison/report_comparison.h"
 #include "documents/document_content.h"
 #include "documents/document_files.h"
+#include "engine/main_window_model.h"
+#include "engine/shared_state.h"
+#include "ui/dialogs.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <cstdint>
-#include <optional>
+#include <array>
 
 class QAction;
 class QCheckBox;
@@ -29,11 +28,10 @@ namespace orvika {
 class Dialogs;
 class Spinner;
 
-// Form1: the requirements, the sources, the calculation and the proposal. The rules behind the
-// controls are split by concern: parameter_rules.cpp (zones, channels, options, line control),
-// source_rules.cpp (the four source rows), power_rules.cpp (the load in watts and the clearing
-// buttons), calculation_rules.cpp ("Составить спецификацию" and the report), document_rules.cpp
-// (the menu's save and load), export_rules.cpp (the documents of a finished calculation).
+// Form1: the view of the window's rules (MainWindowModel). It builds the controls
+// (main_window_layout.cpp), shows what the model holds and hands every user action to it
+// (main_window_view.cpp); the menus open the other windows and make the documents of the
+// calculation the model has finished (document_rules.cpp, export_rules.cpp, comparison_rules.cpp).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -41,30 +39,10 @@ public:
     MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Public procedures, called by the controls' rules and by the report loader.
-    void ppkz(std::int16_t kz);
-    void ppkk(std::int16_t kk);
-    void ОчистСпиУс();
-    void ДобАварБл(const QString &name, std::int32_t count);
-    void ДобМузБл(const QString &name, std::int32_t count);
-    void ДобКонс();
-    void ОчистСпиВх();
-    // Writes the report of the finished calculation; true when it is on disk.
-    bool Pech();
-
-    // A complete calculation: what was required and what was proposed.
-    struct FinishedCalculation
-    {
-        Requirements requirements;
-        Proposal proposal;
-    };
-    std::optional<FinishedCalculation> runCalculation();
-
-    SharedState &state() { return m_state; }
+    MainWindowModel &model() { return m_model; }
     Dialogs &dialogs() { return m_dialogs; }
-
-    // The requirements as the controls state them now.
-    Requirements gatherRequirements() const;
+    // The seam the rules show their boxes through.
+    WindowDialogSeam &dialogSeam() { return m_seam; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -82,42 +60,23 @@ private:
     void setFocusOrder();
     void nameControls();
 
-    // parameter_rules.cpp, source_rules.cpp, power_rules.cpp, calculation_rules.cpp, document_rules.cpp
-    void connectParameterRules();
-    void connectSourceRules();
-    void connectPowerRules();
-    void connectCalculationRules();
+    // main_window_view.cpp: user actions to the model, the model's state to the controls.
+    void connectModel();
+    void showModel();
+
+    // document_rules.cpp, export_rules.cpp, comparison_rules.cpp
     void connectDocumentRules();
     void connectExportRules();
     void connectComparisonRules();
-
-    // Rules with more than a line or two.
-    void chooseAlarmBlock();
-    void chooseMusicSource();
-    void chooseConsole();
-    void addMicrophones();
-    void addAlarmBlock();
-    void addMusicSources();
-    void addConsoles();
-    void addZone();
-    void clearZones();
-    void clearSources();
-    void composeSpecification();
-    void saveAs();
     void openLoadWindow();
     void openInformationWindow();
-    bool accountSource(const QString &name, std::int32_t count);
 
-    // export_rules.cpp: the documents are offered while List3 shows a calculation that wrote its report.
+    // export_rules.cpp: the documents of the calculation the model has finished.
     enum class View { Rack, Diagram };
-    void rememberFinishedCalculation(const FinishedCalculation &finished);
-    void forgetFinishedCalculation();
     void printDocument();
     void exportDocument(DocumentFormat format);
     void showPicture(View view);
     DocumentContent finishedDocument(DocumentFormat format) const;
-
-    std::optional<FinishedCalculation> m_finished;
 
     // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
     void compareWithSaved();
@@ -127,9 +86,27 @@ private:
     void showComparison(const Comparison &comparison, const QString &before, const QString &after);
     QPointer<QWidget> m_pictureWindow;
 
-    SharedState &m_state;
     Dialogs &m_dialogs;
+    WindowDialogSeam m_seam;
+    MainWindowModel m_model;
     QWidget *m_informationWindow = nullptr;
+    // What the controls were last given from the model: a control is set again only when the model
+    // has changed it since.
+    struct Shown
+    {
+        std::array<CheckBoxState, CheckBoxCount> boxes{};
+        std::array<CounterState, CounterCount> counters{};
+        std::array<PickerState, PickerCount> pickers{};
+        std::array<bool, ButtonCount> buttons{};
+        PowerMode powerMode = PowerMode::None;
+        LineControl lineControl = LineControl::None;
+        TextFieldState totalPower;
+        int listClearings[3] = {};  // List1, List2, List3: the model's clearings they show
+        qsizetype listRows[3] = {}; // and how many of its lines
+        bool finished = false;
+    };
+    Shown m_shown;
+    bool m_showing = false; // the controls are being brought up to date with the model
 
 public:
     // The controls, named as the program's documentation names them (object names alike).

@@ -158,31 +158,30 @@ public:
         return label;
     }
 
-    Spinner *spinner(const char *name, QLabel *count, int left, int top, int minimum, int maximum, int value,
-                     int step = 1)
+    Spinner *spinner(const char *name, QLabel *count, int left, int top, const CounterState &state)
     {
         Spinner *spinner =
-            place(new Spinner(minimum, maximum, value, step, m_container), name, left, top, 255, 375);
+            place(new Spinner(state.minimum, state.maximum, state.value, state.step, m_container), name, left,
+                  top, 255, 375);
         spinner->setCountLabel(count);
-        spinner->setEnabled(false);
+        spinner->setEnabled(state.enabled);
         return spinner;
     }
 
     // A picker of catalogue items, showing its prompt until one is picked.
-    QComboBox *combo(const char *name, int left, int top, int width, int height, const QStringList &items,
-                     const QString &prompt)
+    QComboBox *combo(const char *name, int left, int top, int width, int height, const PickerState &state)
     {
         auto *combo = place(new Picker(m_container), name, left, top, width, height);
         // The font first: the line edit made for editing then starts with it. The items and the
         // empty choice come before the line edit too, so that it lays out no item's text on the way
         // to the prompt: the first item added to an empty combo becomes its current one.
         combo->setFont(comboFont());
-        combo->addItems(items);
+        combo->addItems(state.items);
         combo->setCurrentIndex(-1);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setEditText(prompt);
-        combo->setEnabled(false);
+        combo->setEditText(state.text);
+        combo->setEnabled(state.enabled);
         return combo;
     }
 
@@ -387,37 +386,35 @@ void MainWindow::buildSourceFrame()
         int nameHeight;
         QComboBox *&combo;
         const char *comboName;
-        const QStringList &items;
-        const char *prompt;
+        PickerId picker;
         QLabel *&countCaption;
         const char *countCaptionName;
         QLabel *&count;
         const char *countName;
         Spinner *&spinner;
         const char *spinnerName;
-        int maximum;
+        CounterId counter;
         QPushButton *&add;
         const char *addName;
     };
-    const Catalogue &catalogue = m_state.catalogue;
     // clang-format off
     const Row rows[] = {
         {360, Check4, "Check4", "Полуавтоматическое", 2895,
          Label5, "Label5", "Микрофоны", 1215, 375,
-         CmbMC, "CmbMC", catalogue.microphones, "Выберите микрофон",
-         Label11, "Label11", LblMC, "LblMC", VSMC, "VSMC", 50, CmdMC, "CmdMC"},
+         CmbMC, "CmbMC", PickerId::CmbMC,
+         Label11, "Label11", LblMC, "LblMC", VSMC, "VSMC", CounterId::VSMC, CmdMC, "CmdMC"},
         {960, Check3, "Check3", "Автоматическое", 2295,
          Label6, "Label6", "Блоки осообщений", 2055, 375,
-         CmbAL, "CmbAL", catalogue.alarmBlocks, "Выберите блок",
-         Label1, "Label1", LblAL, "LblAL", VSAL, "VSAL", 1, CmdAL, "CmdAL"},
+         CmbAL, "CmbAL", PickerId::CmbAL,
+         Label1, "Label1", LblAL, "LblAL", VSAL, "VSAL", CounterId::VSAL, CmdAL, "CmdAL"},
         {1560, Check5, "Check5", "Музыкальная трансляция", 3015,
          Label4, "Label4", "Музыкальные источники", 2535, 255,
-         CmbMZ, "CmbMZ", catalogue.musicSources, "Выберите источник",
-         Label14, "Label14", LblMZ, "LblMZ", VSMZ, "VSMZ", 70, CmdMZ, "CmdMZ"},
+         CmbMZ, "CmbMZ", PickerId::CmbMZ,
+         Label14, "Label14", LblMZ, "LblMZ", VSMZ, "VSMZ", CounterId::VSMZ, CmdMZ, "CmdMZ"},
         {2160, Check6, "Check6", "Удаленное рабочее место", 3015,
          Label7, "Label7", "Микрофонные консоли", 2655, 375,
-         CmbRM, "CmbRM", catalogue.consoles, "Выберите консоль",
-         Label8, "Label8", LblRM, "LblRM", VSRM, "VSRM", 16, CmdRM, "CmdRM"},
+         CmbRM, "CmbRM", PickerId::CmbRM,
+         Label8, "Label8", LblRM, "LblRM", VSRM, "VSRM", CounterId::VSRM, CmdRM, "CmdRM"},
     };
     // clang-format on
     for (const Row &row : rows) {
@@ -425,14 +422,14 @@ void MainWindow::buildSourceFrame()
                                 row.checkWidth, 375);
         row.nameLabel = frame.label(row.nameLabelName, QString::fromUtf8(row.nameCaption), 3240, row.top,
                                     row.nameWidth, row.nameHeight);
-        row.combo =
-            frame.combo(row.comboName, 5880, row.top, 3375, 315, row.items, QString::fromUtf8(row.prompt));
+        row.combo = frame.combo(row.comboName, 5880, row.top, 3375, 315, m_model.picker(row.picker));
         row.countCaption =
             frame.label(row.countCaptionName, QStringLiteral("Кол-во"), 9360, row.top, 855, 255);
-        row.count = frame.countLabel(row.countName, QStringLiteral("1"), 10200, row.top, 615, 375);
-        row.spinner = frame.spinner(row.spinnerName, row.count, 10800, row.top, 1, row.maximum, 1);
+        const CounterState &counter = m_model.counter(row.counter);
+        row.count = frame.countLabel(row.countName, counter.shown, 10200, row.top, 615, 375);
+        row.spinner = frame.spinner(row.spinnerName, row.count, 10800, row.top, counter);
         row.add = frame.button(row.addName, QStringLiteral("Добавить"), 11160, row.top, 1455, 375);
-        row.add->setEnabled(false);
+        row.add->setEnabled(false); // until a unit is picked
     }
     for (int top : {840, 1440, 2040})
         frame.separator(top, 240, 12720);
@@ -445,11 +442,11 @@ void MainWindow::buildParameterFrame()
     Frame1 = window.frame("Frame1", QStringLiteral("Параметры системы"), 2880, 2640, 3495, 1215);
     Placer frame(Frame1, twips);
     Check1 = frame.check("Check1", QStringLiteral("Кол-во зон"), 120, 360, 1815, 255);
-    LblZ = frame.countLabel("LblZ", QStringLiteral("2"), 2400, 240, 615, 375);
-    VSKZ = frame.spinner("VSKZ", LblZ, 3000, 240, 2, 160, 2);
+    LblZ = frame.countLabel("LblZ", m_model.counter(CounterId::VSKZ).shown, 2400, 240, 615, 375);
+    VSKZ = frame.spinner("VSKZ", LblZ, 3000, 240, m_model.counter(CounterId::VSKZ));
     Check2 = frame.check("Check2", QStringLiteral("Кол-во каналов"), 120, 720, 2055, 375);
-    LblCh = frame.countLabel("LblCh", QStringLiteral("2"), 2400, 720, 615, 375);
-    VSCH = frame.spinner("VSCH", LblCh, 3000, 720, 2, 8, 2);
+    LblCh = frame.countLabel("LblCh", m_model.counter(CounterId::VSCH).shown, 2400, 720, 615, 375);
+    VSCH = frame.spinner("VSCH", LblCh, 3000, 720, m_model.counter(CounterId::VSCH));
 }
 
 void MainWindow::buildLoadFrame()
@@ -468,9 +465,9 @@ void MainWindow::buildLoadFrame()
     CmdDl = frame.button("CmdDl", QStringLiteral("Очистить"), 1440, 1320, 1095, 375);
     List2 = frame.list("List2", 120, 1800, 2535, 2580);
     ChkZP = frame.check("ChkZP", QStringLiteral("Запас по мощности %"), 120, 4440, 1695, 495);
-    LblZP = frame.countLabel("LblZP", QStringLiteral("20"), 1920, 4560, 495, 375);
+    LblZP = frame.countLabel("LblZP", m_model.counter(CounterId::VSZP).shown, 1920, 4560, 495, 375);
     LblZP->setFont(tahoma(11.25, false));
-    VSZP = frame.spinner("VSZP", LblZP, 2400, 4560, 5, 25, 20, 5);
+    VSZP = frame.spinner("VSZP", LblZP, 2400, 4560, m_model.counter(CounterId::VSZP));
 }
 
 void MainWindow::buildOptionFrame()
@@ -480,8 +477,7 @@ void MainWindow::buildOptionFrame()
     Frame4 = window.frame("Frame4", QStringLiteral("Дополнительно"), 2880, 4920, 3495, 2775);
     Placer frame(Frame4, twips);
     ChkBR = frame.check("ChkBR", QStringLiteral("Резервирование усилителей"), 120, 240, 3255, 375);
-    CmbBR = frame.combo("CmbBR", 120, 600, 3135, 315, m_state.catalogue.reserveUnits,
-                        QStringLiteral("Выберите блок"));
+    CmbBR = frame.combo("CmbBR", 120, 600, 3135, 315, m_model.picker(PickerId::CmbBR));
     ChkAtt = frame.check("ChkAtt", QStringLiteral("Управление аттенюаторами"), 120, 960, 3255, 375);
     ChkBL = frame.check("ChkBL", QStringLiteral("Наличие вентиляторов"), 120, 1320, 3255, 255);
     ChkPD = frame.check("ChkPD", QStringLiteral("Авт вкл питания"), 120, 1680, 3255, 255);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/report_recheck.h"
+#include "engine/report_recheck.h"
+#include "ui/dialogs.h"
 
 #include <QDialog>
 #include <QList>

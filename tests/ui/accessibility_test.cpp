@@ -3,7 +3,6 @@
 #include "ui/load_window.h"
 #include "ui/picture_window.h"
 #include "ui/recheck_window.h"
-#include "ui/report_loader.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -99,8 +98,8 @@ TEST_F(Accessibility, CountersAndListsReadAsWhatTheyHold)
             EXPECT_EQ(accessible(control)->valueInterface()->currentValue(), count) << c.object;
         }
     }
-    loadReportLines(*window,
-                    {QStringLiteral("- Количество зон - 12"), QStringLiteral("- Количество каналов - 4")});
+    window->model().loadReportLines(
+        {QStringLiteral("- Количество зон - 12"), QStringLiteral("- Количество каналов - 4")});
     EXPECT_EQ(accessible(window->VSKZ)->valueInterface()->currentValue(), 12);
     EXPECT_EQ(accessible(window->VSCH)->valueInterface()->currentValue(), 4);
 }

@@ -601,7 +601,7 @@ TEST_F(CalculationWindow, ProposalStaysThroughARequirementChange)
 TEST_F(CalculationWindow, ReportNeedsACalculationFirst)
 {
     start();
-    window->Pech();
+    window->model().Pech();
     EXPECT_EQ(utf8(dialogs.takeMessages()), utf8({QStringLiteral("Вначале произведите расчет")}));
     EXPECT_FALSE(reportExists());
 
@@ -612,7 +612,7 @@ TEST_F(CalculationWindow, ReportNeedsACalculationFirst)
     ASSERT_FALSE(written.isEmpty());
     dialogs.takeMessages();
     tick(window->ChkBL);
-    window->Pech();
+    window->model().Pech();
     EXPECT_EQ(utf8(dialogs.takeMessages()), utf8({QStringLiteral("Вначале произведите расчет")}));
     EXPECT_EQ(report(), written);
 }

@@ -1,6 +1,5 @@
 #include "document_window.h"
 #include "report/report_file.h"
-#include "ui/report_loader.h"
 #include "ui/spinner.h"
 
 #include <QApplication>

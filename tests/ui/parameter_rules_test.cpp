@@ -104,7 +104,7 @@ TEST_F(ParameterRules, PpkzSetsTheZoneCountAndLeavesTheSpinner)
 {
     click(window->Check1);
     leaveResults();
-    window->ppkz(12);
+    window->model().ppkz(12);
     EXPECT_EQ(window->LblZ->text(), "12");
     EXPECT_EQ(state.zoneCount, 12);
     EXPECT_EQ(window->VSKZ->value(), 2);
@@ -118,7 +118,7 @@ TEST_F(ParameterRules, PpkzSetsTheZoneCountAndLeavesTheSpinner)
 TEST_F(ParameterRules, PpkkSetsTheChannelCountWhateverTheSpinnerShows)
 {
     leaveResults();
-    window->ppkk(4);
+    window->model().ppkk(4);
     EXPECT_EQ(state.channelCount, 4);
     EXPECT_EQ(window->LblCh->text(), "4");
     EXPECT_EQ(window->VSCH->value(), 2);
@@ -262,7 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
                [](MainWindow &w) { click(w.OptR); }},
         Change{"TotalPowerOption", nothing, [](MainWindow &w) { click(w.Opt1); }},
         Change{"ZonePowerOption", nothing, [](MainWindow &w) { click(w.Opt2); }},
-        Change{"ProcedureItself", nothing, [](MainWindow &w) { w.ОчистСпиУс(); }}),
+        Change{"ProcedureItself", nothing, [](MainWindow &w) { w.model().ОчистСпиУс(); }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A click that changes nothing runs nothing.
@@ -300,14 +300,14 @@ TEST_F(ParameterRules, ResetLeavesCountsListsAndControlsAlone)
 {
     click(window->Check1);
     click(window->VSKZ, Arrow::Up);
-    window->ppkk(3);
+    window->model().ppkk(3);
     click(window->ChkRU);
     state.zoneListCount = 2;
     state.alarmBlockAdded = true;
     state.softwareNumber = 60;
     window->List2->addItem("Зона 1 - 100 Вт");
 
-    window->ОчистСпиУс();
+    window->model().ОчистСпиУс();
 
     EXPECT_EQ(state.zoneCount, 3);
     EXPECT_EQ(state.channelCount, 3);

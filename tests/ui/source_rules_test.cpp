@@ -141,7 +141,7 @@ TEST_P(ConsoleCounting, ConsoleTakesOverTwoMicrophonesAndOneMusicSource)
     state.musicSourceCount = GetParam().musicBefore;
     state.selectionTotals = {2, 35, 2};
     state.workingTotals = {};
-    window->ДобКонс();
+    window->model().ДобКонс();
     EXPECT_EQ(state.micCount, GetParam().micAfter);
     EXPECT_EQ(state.musicSourceCount, GetParam().musicAfter);
     EXPECT_TRUE(state.consoleAdded);
@@ -300,7 +300,7 @@ class SoftwareNumber : public WindowTest, public ::testing::WithParamInterface<S
 
 TEST_P(SoftwareNumber, ReadFromTheFifthAndSixthCharacters)
 {
-    window->ДобМузБл(GetParam().text, 1);
+    window->model().ДобМузБл(GetParam().text, 1);
     EXPECT_TRUE(state.softwareAdded);
     EXPECT_EQ(state.softwareNumber, GetParam().number);
     EXPECT_EQ(state.musicSourceCount, 1);
@@ -355,7 +355,7 @@ TEST_F(SourceRules, SelectionTotalsSurviveARequirementChangeBetweenAdditions)
 
 TEST_F(SourceRules, UnknownNameCountsOnlyItsPieces)
 {
-    window->ДобАварБл("Блок не из каталога", 1);
+    window->model().ДобАварБл("Блок не из каталога", 1);
     EXPECT_EQ(state.selectionTotals, (Totals{1, 0, 0}));
     EXPECT_EQ(state.alarmBlockCount, 1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -365,10 +365,10 @@ TEST_F(SourceRules, UnknownNameCountsOnlyItsPieces)
 TEST_F(SourceRules, OverflowingFiguresAreReportedAndNotCounted)
 {
     constexpr std::int32_t huge = std::numeric_limits<std::int32_t>::max();
-    window->ДобМузБл(unit::Tuner, 1);
+    window->model().ДобМузБл(unit::Tuner, 1);
     ASSERT_EQ(state.selectionTotals, (Totals{1, 15, 1}));
 
-    window->ДобМузБл(unit::Player, huge);
+    window->model().ДобМузБл(unit::Player, huge);
     EXPECT_EQ(dialogs.takeMessages(), QStringList{"Ошибка в базе данных: " + unit::Player});
     EXPECT_EQ(state.musicSourceCount, 1);
     EXPECT_EQ(state.selectionTotals, (Totals{1, 15, 1}));
@@ -376,7 +376,7 @@ TEST_F(SourceRules, OverflowingFiguresAreReportedAndNotCounted)
 
     click(window->Check3);
     pick(window->CmbAL, unit::MessageBlock);
-    window->ДобАварБл(unit::MessageBlock, huge);
+    window->model().ДобАварБл(unit::MessageBlock, huge);
     EXPECT_EQ(dialogs.takeMessages(), QStringList{"Ошибка в базе данных: " + unit::MessageBlock});
     EXPECT_FALSE(state.alarmBlockAdded);
     EXPECT_EQ(state.alarmBlockCount, 0);
@@ -399,7 +399,7 @@ TEST_F(SourceRules, ClearingTheSourceStateLeavesControlsAndWorkingTotals)
     state.calculationDone = true;
     state.workingTotals = {9, 90, 9};
 
-    window->ОчистСпиВх();
+    window->model().ОчистСпиВх();
 
     EXPECT_EQ(window->List1->count(), 0);
     EXPECT_FALSE(state.alarmBlockAdded);

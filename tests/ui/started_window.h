@@ -2,9 +2,9 @@
 
 #include "app/fonts.h"
 #include "app/information_window.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
 #include "data_folder.h"
+#include "engine/shared_state.h"
 #include "scripted_dialogs.h"
 #include "ui/main_window.h"
 

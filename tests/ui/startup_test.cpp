@@ -1,7 +1,7 @@
 #include "app/fonts.h"
 #include "app/information_window.h"
-#include "app/shared_state.h"
 #include "app/startup.h"
+#include "engine/shared_state.h"
 #include "scripted_dialogs.h"
 #include "started_window.h"
 #include "ui/main_window.h"

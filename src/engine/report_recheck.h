@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/shared_state.h"
 #include "comparison/report_comparison.h"
-#include "ui/dialogs.h"
+#include "engine/dialog_seam.h"
+#include "engine/shared_state.h"
 
 #include <QStringList>
 #include <memory>
 
 namespace orvika {
 
-class MainWindow;
+class MainWindowModel;
 
 struct RecheckOutcome
 {
@@ -23,11 +23,9 @@ struct RecheckOutcome
     QString verdict() const;
 };
 
-// Composes saved reports again with today's catalogue, through a main window of its own that is
-// never shown: the report is loaded as "Загрузить спецификацию" loads it, then the two choices the
-// load leaves alone are taken from the report too — the line control from its requirement line and
-// the amplifier reserve unit from its proposal line — and the calculation runs without writing the
-// report. One window serves every file.
+// Composes saved reports again with today's catalogue: each report is restored into a model of the
+// main window's rules of its own, and the calculation runs without writing the report. One model
+// serves every file.
 class ReportRechecker
 {
 public:
@@ -39,8 +37,8 @@ public:
 
 private:
     SharedState m_state;
-    KeptDialogs m_dialogs;
-    std::unique_ptr<MainWindow> m_window;
+    KeptMessages m_dialogs;
+    std::unique_ptr<MainWindowModel> m_model;
 };
 
 } // namespace orvika

@@ -1,39 +1,14 @@
-#include "ui/report_recheck.h"
+#include "engine/report_recheck.h"
 
 #include "calc/calculation.h"
+#include "engine/main_window_model.h"
+#include "engine/report_restore.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
-#include "ui/main_window.h"
-#include "ui/report_loader.h"
 
-#include <QRadioButton>
+#include <QLocale>
 
 namespace orvika {
-namespace {
-
-// The line control the report states; none unless it names one.
-void restoreLineControl(MainWindow &window, const SavedReport &report)
-{
-    const auto states = [&report](LineControl control) {
-        return report.requirements.contains(lineControlRequirement(control));
-    };
-    QRadioButton *choice = states(LineControl::Manual)      ? window.OptR
-                           : states(LineControl::Automatic) ? window.OptA
-                                                            : window.Option1;
-    choice->setChecked(true);
-}
-
-// The amplifier reserve unit of its proposal, if it proposes one.
-std::optional<QString> reserveUnitOf(const SavedReport &report, const Catalogue &catalogue)
-{
-    for (const CountedItem &item : report.equipment) {
-        if (catalogue.reserveUnits.contains(item.designation))
-            return item.designation;
-    }
-    return std::nullopt;
-}
-
-} // namespace
 
 QString RecheckOutcome::verdict() const
 {
@@ -50,7 +25,7 @@ ReportRechecker::ReportRechecker(const SharedState &started)
     m_state.catalogue = started.catalogue;
     m_state.schemes = started.schemes;
     m_state.blockCount = started.blockCount;
-    m_window = std::make_unique<MainWindow>(m_state, m_dialogs);
+    m_model = std::make_unique<MainWindowModel>(m_state, m_dialogs);
 }
 
 ReportRechecker::~ReportRechecker() = default;
@@ -67,14 +42,11 @@ RecheckOutcome ReportRechecker::recheck(const QString &path)
         outcome.error = QStringLiteral("это не спецификация");
         return outcome;
     }
-    loadReportLines(*m_window, *lines);
-    restoreLineControl(*m_window, outcome.stored);
-    // The calculation "Составить спецификацию" runs, on the requirements as the window now states
-    // them with the report's reserve unit; the proposal is not shown, and nothing is written.
-    Requirements requirements = m_window->gatherRequirements();
-    // Without one the picker's text stays: its prompt, as no load or re-check changes it.
-    if (const std::optional<QString> unit = reserveUnitOf(outcome.stored, m_state.catalogue))
-        requirements.reserveUnitText = *unit;
+    restoreSavedReport(*m_model, *lines, outcome.stored);
+    m_dialogs.messages.clear(); // what the load said is not kept from one report to the next
+    // The calculation "Составить спецификацию" runs on the requirements the restored controls state;
+    // the proposal is not shown, and nothing is written.
+    const Requirements requirements = m_model->gatherRequirements();
     const Proposal proposal = calculate(m_state.catalogue, m_state.schemes.lines, requirements);
     if (!proposal.complete) {
         outcome.error = proposal.messages.isEmpty() ? QStringLiteral("расчёт не выполнен")

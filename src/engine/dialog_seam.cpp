@@ -1,0 +1,12 @@
+#include "engine/dialog_seam.h"
+
+#include "catalogue/text_file.h"
+
+namespace orvika {
+
+QString writeAnnouncement(const QString &name, const std::optional<QString> &failure)
+{
+    return failure ? writeFailureMessage(name, *failure) : QStringLiteral("Сохранено как: ") + name;
+}
+
+} // namespace orvika
