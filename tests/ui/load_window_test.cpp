@@ -2,6 +2,7 @@
 #include "report/report_file.h"
 #include "ui/spinner.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -186,6 +187,25 @@ TEST_F(LoadWindowTest, ADoubleClickLoadsAndTheWindowStaysOpenWithoutAMessage)
     EXPECT_TRUE(w->dialogs.messages.isEmpty());
     EXPECT_TRUE(form.isVisible());
     EXPECT_TRUE(form.Cmd1->isEnabled());
+}
+
+// A screen reader selects through the list's accessible interface, which leaves no current item: the
+// file selected is the one loaded.
+TEST_F(LoadWindowTest, AFileSelectedThroughAssistiveTechnologyIsLoaded)
+{
+    ASSERT_TRUE(dir.writeLines(QStringLiteral("a.dat"), {QStringLiteral("- Наличие вентиляторов")}));
+    ASSERT_TRUE(dir.writeLines(QStringLiteral("b.dat"), {QStringLiteral("- Наличие шкафа для установки блоков")}));
+    LoadWindow form(m(), w->window.get());
+    form.show();
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.File1);
+    ASSERT_TRUE(list && list->tableInterface());
+    ASSERT_TRUE(list->tableInterface()->selectRow(1));
+    ASSERT_EQ(form.File1->currentItem(), nullptr);
+    EXPECT_TRUE(form.Cmd1->isEnabled());
+    QTest::mouseClick(form.Cmd1, Qt::LeftButton);
+    EXPECT_TRUE(w->dialogs.messages.isEmpty()) << w->dialogs.messages.join(u'|').toStdString();
+    EXPECT_TRUE(m().ChkRU->isChecked());
+    EXPECT_FALSE(m().ChkBL->isChecked());
 }
 
 // Through the menu: the window is modal over the main window, a load leaves it open, "Завершить"
