@@ -53,8 +53,8 @@ struct Options
     Options();
 
     QCommandLineParser parser;
-    QCommandLineOption help{QString()};
-    QCommandLineOption version{QString()};
+    const QCommandLineOption help{parser.addHelpOption()};
+    const QCommandLineOption version{parser.addVersionOption()};
     const QCommandLineOption userDataOption{
         QStringLiteral("user-data"),
         QStringLiteral("Работать в папке данных пользователя ($XDG_DATA_HOME/orvika, по умолчанию "
@@ -87,8 +87,6 @@ Options::Options()
     parser.setApplicationDescription(QStringLiteral(
         "Составление спецификации оборудования системы оповещения.\n"
         "Без параметров открывается окно программы; данные (Base/) берутся из текущей папки."));
-    help = parser.addHelpOption();
-    version = parser.addVersionOption();
     parser.addOptions({exportOption, compareOption, recheckOption, outputOption, userDataOption});
     parser.addPositionalArgument(
         QStringLiteral("файлы"),

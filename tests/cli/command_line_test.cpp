@@ -1,8 +1,10 @@
 #include "catalogue/text_file.h"
+#include "comparison/saved_report.h"
 #include "report/report_writer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -48,6 +50,7 @@ protected:
             environment.insert(QStringLiteral("HOME"), home);
             environment.remove(QStringLiteral("XDG_DATA_HOME"));
         }
+        environment.insert(extraEnvironment);
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(dir.path());
         process.start(Program, arguments);
@@ -71,6 +74,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    QProcessEnvironment extraEnvironment; // set for the program on top of the test's own
 };
 
 struct ExportCase
@@ -347,6 +351,167 @@ TEST_F(CommandLine, UserDataComeFromTheUsersOwnFolder)
     EXPECT_EQ(plain.exitCode, 1);
     EXPECT_EQ(plain.errorLines.value(0), QStringLiteral("Ошибка открытия файла Base-Date 76"));
 }
+
+} // namespace
+} // namespace orvika::test
+
+namespace orvika::test {
+namespace {
+
+// A CSV bill read back: a row per proposed line as the report lists it, and the totals added up
+// from each row's quantity and its unit's draw and height (the bill carries no totals of its own).
+struct CsvBill
+{
+    QStringList rows;
+    double powerDraw = 0;
+    double heightUnits = 0;
+};
+
+CsvBill readCsvBill(const QByteArray &bytes)
+{
+    CsvBill bill;
+    const QStringList rows = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    for (const QString &row : rows.mid(1)) {
+        const QStringList fields = row.split(u';'); // only the reason, the last field, is ever quoted
+        const double quantity = fields.value(2).toDouble();
+        bill.rows.append(fields.value(1) + QStringLiteral(" - ") + fields.value(2) + QStringLiteral(" шт."));
+        bill.powerDraw += quantity * fields.value(3).replace(u',', u'.').toDouble();
+        bill.heightUnits += quantity * fields.value(4).replace(u',', u'.').toDouble();
+    }
+    return bill;
+}
+
+const char *const ManualControl = "- Возможность ручного контроля линий";
+const char *const AutomaticControl = "- Возможность автоматического контроля линий";
+
+struct SavedReportCase
+{
+    const char *label;
+    const char *fixture;     // under tests/
+    const char *lineControl; // the report's line-control requirement; none when null
+    QStringList units;       // units the report proposes: its line control and amplifier reserve
+};
+
+void PrintTo(const SavedReportCase &value, std::ostream *out)
+{
+    *out << value.label;
+}
+
+class SavedReportExport : public CommandLine, public ::testing::WithParamInterface<SavedReportCase>
+{
+};
+
+// A saved report, whatever its line control and reserve unit, is exported as the equipment it
+// proposes, in its order, with its totals.
+TEST_P(SavedReportExport, ListsTheProposalAndTotalsOfTheReport)
+{
+    const SavedReportCase &c = GetParam();
+    const QString folder = dir.filePath(QStringLiteral("сохранённые"));
+    const QString name = QFileInfo(QString::fromUtf8(c.fixture)).fileName();
+    const QString path = folder + u'/' + name;
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(ORVIKA_SOURCE_DIR "/tests/") + QString::fromUtf8(c.fixture), path));
+
+    // The report states the case's line control, proposes its units, and is what the program composes
+    // from its requirements: otherwise the comparison below would prove nothing.
+    QString reason;
+    const std::optional<SavedReport> report = readSavedReport(path, &reason);
+    ASSERT_TRUE(report && report->powerDraw && report->heightUnits) << reason.toStdString();
+    ASSERT_EQ(report->requirements.filter(QStringLiteral("контроля линий")),
+              c.lineControl ? QStringList{QString::fromUtf8(c.lineControl)} : QStringList());
+    QStringList proposed;
+    for (const CountedItem &item : report->equipment)
+        proposed.append(item.designation + QStringLiteral(" - ") + QString::number(item.quantity) +
+                        QStringLiteral(" шт."));
+    for (const QString &unit : c.units)
+        ASSERT_FALSE(proposed.filter(unit + u' ').isEmpty()) << unit.toStdString();
+    ASSERT_EQ(run({QStringLiteral("--recheck"), folder}).out, name + QStringLiteral(": без изменений\n"));
+
+    const Outcome exported = run({QStringLiteral("--export"), QStringLiteral("csv"),
+                                  QStringLiteral("--output"), QStringLiteral("bill.csv"), path});
+    ASSERT_EQ(exported.exitCode, 0) << exported.errorLines.join(u'\n').toStdString();
+    const CsvBill bill = readCsvBill(read(QStringLiteral("bill.csv")));
+    EXPECT_EQ(bill.rows.join(u'\n').toStdString(), proposed.join(u'\n').toStdString());
+    EXPECT_EQ(bill.powerDraw, double(*report->powerDraw));
+    EXPECT_EQ(bill.heightUnits, double(*report->heightUnits));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LineControl, SavedReportExport,
+    ::testing::Values(SavedReportCase{"NoneReserveK3240",
+                                      "ui/fixtures/reports/two_channels_reserve_k3240.dat",
+                                      nullptr,
+                                      {"K-3240"}},
+                      SavedReportCase{"ManualReserveK3240",
+                                      "cli/fixtures/two_channels_reserve_k3240_manual_line_control.dat",
+                                      ManualControl,
+                                      {"K-3610", "K-3240"}},
+                      SavedReportCase{"AutomaticReserveK3240",
+                                      "cli/fixtures/two_channels_reserve_k3240_automatic_line_control.dat",
+                                      AutomaticControl,
+                                      {"K-3620", "K-3240"}},
+                      SavedReportCase{"AutomaticReserveK3105",
+                                      "cli/fixtures/two_channels_reserve_k3105_automatic_line_control.dat",
+                                      AutomaticControl,
+                                      {"K-3620", "K-3105"}},
+                      SavedReportCase{"AutomaticEveryOption",
+                                      "ui/fixtures/reports/every_option.dat",
+                                      AutomaticControl,
+                                      {"K-3620", "K-3640"}}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+struct HeadlessCase
+{
+    const char *label;
+    QStringList arguments;
+    bool loadsPlatform;
+};
+
+void PrintTo(const HeadlessCase &value, std::ostream *out)
+{
+    *out << value.label;
+}
+
+class HeadlessModes : public CommandLine, public ::testing::WithParamInterface<HeadlessCase>
+{
+};
+
+// The program sets its own platform on the command line (offscreen), so what shows whether a mode
+// made a QGuiApplication is whether a Qt platform plugin was loaded at all: the dynamic loader's
+// own log of the files it loads tells. The PDF, which lays out text, is the mode that does.
+TEST_P(HeadlessModes, LoadAPlatformPluginOnlyToPaint)
+{
+    const HeadlessCase &c = GetParam();
+    const QString logs = dir.filePath(QStringLiteral("loader"));
+    ASSERT_TRUE(QDir().mkdir(logs));
+    extraEnvironment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+    extraEnvironment.insert(QStringLiteral("LD_DEBUG_OUTPUT"), logs + QStringLiteral("/log"));
+
+    const Outcome result = run(c.arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.errorLines.join(u'\n').toStdString();
+    EXPECT_EQ(result.errorLines, QStringList());
+    const qsizetype output = c.arguments.indexOf(QStringLiteral("--output"));
+    if (output >= 0)
+        EXPECT_FALSE(read(c.arguments.value(output + 1)).isEmpty());
+    else
+        EXPECT_FALSE(result.out.isEmpty());
+
+    QByteArray loaded;
+    for (const QString &log : QDir(logs).entryList(QDir::Files))
+        loaded += read(QStringLiteral("loader/") + log);
+    ASSERT_TRUE(loaded.contains("libQt6Core")) << "the loader kept no log";
+    EXPECT_EQ(loaded.contains("/platforms/"), c.loadsPlatform);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, HeadlessModes,
+    ::testing::Values(HeadlessCase{"csv", {"--export", "csv", "--output", "a.csv", "отчёт.dat"}, false},
+                      HeadlessCase{"xlsx", {"--export", "xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
+                      HeadlessCase{"compare", {"--compare", "отчёт.dat", "отчёт.dat"}, false},
+                      HeadlessCase{"recheck", {"--recheck"}, false}, HeadlessCase{"help", {"--help"}, false},
+                      HeadlessCase{"pdf", {"--export", "pdf", "--output", "a.pdf", "отчёт.dat"}, true}),
+    [](const auto &info) { return std::string(info.param.label); });
 
 } // namespace
 } // namespace orvika::test
