@@ -1,21 +1,16 @@
 #include "documents/bill_xlsx.h"
 
-#include <QCoreApplication>
-#include <QLibrary>
+#include "documents/program_module.h"
 
 namespace orvika {
 namespace {
 
 using WriteWorkbook = bool (*)(const QString *, const DocumentContent *, QString *);
 
-// The module stands in lib/orvika beside the program's bin folder, in the build tree as installed.
 WriteWorkbook workbookWriter()
 {
-    static const WriteWorkbook writer = [] {
-        QLibrary module(QCoreApplication::applicationDirPath() +
-                        QStringLiteral("/../lib/orvika/orvika_xlsx"));
-        return reinterpret_cast<WriteWorkbook>(module.resolve("orvikaWriteBillXlsx"));
-    }();
+    static const auto writer = reinterpret_cast<WriteWorkbook>(
+        programModuleFunction(QStringLiteral("orvika_xlsx"), "orvikaWriteBillXlsx"));
     return writer;
 }
 

@@ -1,48 +1,32 @@
 #include "pictures/picture.h"
 
 #include "catalogue/text_file.h"
+#include "documents/program_module.h"
 
 #include <QBuffer>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace orvika {
 namespace {
 
-// "…>shown</text>" becomes "…><title>full</title>shown</text>", the first such text not yet titled.
-void addTitles(QByteArray &svg, const QList<ShortenedText> &shortened)
+using MakeSvg = void (*)(const Picture *, QByteArray *);
+
+MakeSvg svgMaker()
 {
-    qsizetype from = 0;
-    for (const ShortenedText &text : shortened) {
-        const QByteArray shown = '>' + text.shown.toHtmlEscaped().toUtf8() + "</text>";
-        const qsizetype at = svg.indexOf(shown, from);
-        if (at < 0)
-            continue;
-        const QByteArray title = "<title>" + text.full.toHtmlEscaped().toUtf8() + "</title>";
-        svg.insert(at + 1, title);
-        from = at + title.size() + shown.size();
-    }
+    static const auto maker =
+        reinterpret_cast<MakeSvg>(programModuleFunction(QStringLiteral("orvika_svg"), "orvikaPictureSvg"));
+    return maker;
 }
+
+const QString SvgModuleMissing = QStringLiteral("не найден модуль записи SVG (orvika_svg)");
 
 } // namespace
 
 QByteArray pictureSvg(const Picture &picture)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QList<ShortenedText> shortened;
-    {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&buffer);
-        generator.setSize(picture.size.toSize());
-        generator.setViewBox(QRectF(QPointF(0, 0), picture.size));
-        generator.setTitle(picture.title);
-        generator.setResolution(96);
-        QPainter painter(&generator);
-        picture.paint(painter, &shortened);
-    }
-    QByteArray svg = buffer.data();
-    addTitles(svg, shortened);
+    QByteArray svg;
+    if (const MakeSvg make = svgMaker())
+        make(&picture, &svg);
     return svg;
 }
 
@@ -60,6 +44,8 @@ QImage pictureImage(const Picture &picture, double scale)
 
 std::optional<QString> writePictureSvg(const QString &path, const Picture &picture)
 {
+    if (!svgMaker())
+        return SvgModuleMissing;
     return writeFileAtomically(path, pictureSvg(picture));
 }
 

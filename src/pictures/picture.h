@@ -11,7 +11,8 @@
 // The pictures as files: SVG and PNG.
 namespace orvika {
 
-// The picture as SVG; every shortened label carries its full text as a <title>.
+// The picture as SVG; every shortened label carries its full text as a <title>. Made by the module
+// orvika_svg, loaded on first use; empty without it.
 QByteArray pictureSvg(const Picture &picture);
 
 // The picture as an image, scale pixels to the picture unit, on white.

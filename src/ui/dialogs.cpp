@@ -2,13 +2,13 @@
 
 #include "calc/proposal.h"
 #include "catalogue/text_file.h"
+#include "ui/printing.h"
 #include "ui/twips.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
 #include <QScreen>
 #include <QWidget>
 
@@ -85,8 +85,7 @@ QString WidgetDialogs::openFileName(QWidget *parent, const QString &caption, con
 
 bool WidgetDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return execPrintDialog(parent, printer);
 }
 
 } // namespace orvika

@@ -4,11 +4,11 @@
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
 #include "ui/picture_window.h"
+#include "ui/printing.h"
 
 #include <QAction>
 #include <QDate>
 #include <QFileInfo>
-#include <QPrinter>
 
 // "Документ": the printed specification and the bills of materials of the calculation List3 shows.
 namespace orvika {
@@ -36,13 +36,19 @@ void MainWindow::printDocument()
     if (!m_model.finishedCalculation())
         return;
     const DocumentContent content = finishedDocument(DocumentFormat::Pdf); // the printout is the PDF on paper
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(DocumentTitle);
-    prepareDocumentPage(printer);
-    if (!m_dialogs.choosePrinter(this, printer))
-        return;
-    if (paintDocument(printer, content) == 0)
+    const PrintJob job{DocumentTitle, [](QPagedPaintDevice &printer) { prepareDocumentPage(printer); },
+                       [&content](QPagedPaintDevice &printer) { return paintDocument(printer, content); }};
+    switch (printJob(this, m_dialogs, job)) {
+    case PrintOutcome::Printed:
+    case PrintOutcome::Cancelled:
+        break;
+    case PrintOutcome::PrinterUnavailable:
         m_dialogs.message(this, QStringLiteral("Ошибка печати: принтер недоступен"));
+        break;
+    case PrintOutcome::NoPrintModule:
+        m_dialogs.message(this, QStringLiteral("Ошибка печати: не найден модуль печати (orvika_print)"));
+        break;
+    }
 }
 
 void MainWindow::exportDocument(DocumentFormat format)

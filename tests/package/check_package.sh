@@ -16,7 +16,7 @@ package="$work/pack/orvika_${version}_amd64.deb"
 [[ -f $package ]] || fail "no $package: $(ls "$work/pack")"
 
 contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
-for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so \
+for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so ./usr/lib/orvika/orvika_svg.so ./usr/lib/orvika/orvika_print.so \
     ./usr/share/orvika/Base/Base-Date ./usr/share/orvika/Base/Sxemm \
     ./usr/share/applications/ru.orvika.Orvika.desktop \
     ./usr/share/icons/hicolor/scalable/apps/ru.orvika.Orvika.svg \
@@ -51,6 +51,9 @@ grep -q "Обозначение" "$work/bill.csv" || fail "bill.csv has no heade
 # The spreadsheet module is found beside the unpacked program.
 run --user-data --export xlsx --output bill.xlsx report.dat || fail "export xlsx: status $?"
 [[ $(head -c 2 "$work/bill.xlsx") == PK ]] || fail "bill.xlsx is no workbook"
+# So is the SVG module.
+run --user-data --export rack-svg --output rack.svg report.dat || fail "export rack-svg: status $?"
+grep -q "<svg" "$work/rack.svg" || fail "rack.svg is no SVG"
 # A library the user edited stays as it is.
 printf 'edited\r\n' >>"$data/Sxemm"
 edited=$(sha256sum <"$data/Sxemm")
