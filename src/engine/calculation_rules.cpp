@@ -24,14 +24,14 @@ Requirements MainWindowModel::gatherRequirements() const
     r.multiChannel = ticked(CheckBoxId::Check2);
     r.channelCount = m_state.channelCount;
 
-    r.powerMode = m_powerMode;
-    r.totalPowerText = m_totalPower.text;
+    r.powerMode = m_controls.powerMode;
+    r.totalPowerText = m_controls.totalPower.text;
     r.zoneLines = m_zoneList.items;
     r.zoneListCount = m_state.zoneListCount;
     r.powerReserve = ticked(CheckBoxId::ChkZP);
     r.reservePercentText = counter(CounterId::VSZP).shown;
 
-    r.lineControl = m_lineControl;
+    r.lineControl = m_controls.lineControl;
     r.amplifierReserve = ticked(CheckBoxId::ChkBR);
     r.reserveUnitText = picker(PickerId::CmbBR).text;
     r.attenuatorControl = ticked(CheckBoxId::ChkAtt);

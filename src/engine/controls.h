@@ -1,7 +1,10 @@
 #pragma once
 
+#include "calc/requirements.h"
+
 #include <QString>
 #include <QStringList>
+#include <array>
 
 // The controls of the main window as plain values: what each one shows and whether it answers the
 // user. The window draws them; the rules change them.
@@ -84,6 +87,19 @@ struct ListState
         toolTips.clear();
         ++clearings;
     }
+};
+
+// The state of the main window's controls but its lists, as the rules leave it and as the window
+// last showed it.
+struct ControlStates
+{
+    std::array<CheckBoxState, CheckBoxCount> boxes{};
+    std::array<CounterState, CounterCount> counters{};
+    std::array<PickerState, PickerCount> pickers{};
+    std::array<bool, ButtonCount> buttons{};     // enabled
+    PowerMode powerMode = PowerMode::None;       // Opt1 / Opt2 / neither
+    LineControl lineControl = LineControl::None; // OptR / OptA / Option1
+    TextFieldState totalPower;                   // TxtP
 };
 
 } // namespace orvika

@@ -25,25 +25,28 @@ PickerState closedPicker(const QStringList &items, const QString &prompt)
 // until their rows are chosen, the pickers showing their prompts.
 MainWindowModel::MainWindowModel(SharedState &state, DialogSeam &dialogs) : m_state(state), m_dialogs(dialogs)
 {
-    m_counters[index(CounterId::VSMC)] = closedCounter(1, 50, 1);
-    m_counters[index(CounterId::VSAL)] = closedCounter(1, 1, 1);
-    m_counters[index(CounterId::VSMZ)] = closedCounter(1, 70, 1);
-    m_counters[index(CounterId::VSRM)] = closedCounter(1, 16, 1);
-    m_counters[index(CounterId::VSKZ)] = closedCounter(2, 160, 2);
-    m_counters[index(CounterId::VSCH)] = closedCounter(2, 8, 2);
-    m_counters[index(CounterId::VSZP)] = closedCounter(5, 25, 20, 5);
+    m_controls.counters[index(CounterId::VSMC)] = closedCounter(1, 50, 1);
+    m_controls.counters[index(CounterId::VSAL)] = closedCounter(1, 1, 1);
+    m_controls.counters[index(CounterId::VSMZ)] = closedCounter(1, 70, 1);
+    m_controls.counters[index(CounterId::VSRM)] = closedCounter(1, 16, 1);
+    m_controls.counters[index(CounterId::VSKZ)] = closedCounter(2, 160, 2);
+    m_controls.counters[index(CounterId::VSCH)] = closedCounter(2, 8, 2);
+    m_controls.counters[index(CounterId::VSZP)] = closedCounter(5, 25, 20, 5);
 
     const Catalogue &catalogue = m_state.catalogue;
-    m_pickers[index(PickerId::CmbMC)] =
+    m_controls.pickers[index(PickerId::CmbMC)] =
         closedPicker(catalogue.microphones, QStringLiteral("Выберите микрофон"));
-    m_pickers[index(PickerId::CmbAL)] = closedPicker(catalogue.alarmBlocks, QStringLiteral("Выберите блок"));
-    m_pickers[index(PickerId::CmbMZ)] =
+    m_controls.pickers[index(PickerId::CmbAL)] =
+        closedPicker(catalogue.alarmBlocks, QStringLiteral("Выберите блок"));
+    m_controls.pickers[index(PickerId::CmbMZ)] =
         closedPicker(catalogue.musicSources, QStringLiteral("Выберите источник"));
-    m_pickers[index(PickerId::CmbRM)] = closedPicker(catalogue.consoles, QStringLiteral("Выберите консоль"));
-    m_pickers[index(PickerId::CmbBR)] = closedPicker(catalogue.reserveUnits, QStringLiteral("Выберите блок"));
+    m_controls.pickers[index(PickerId::CmbRM)] =
+        closedPicker(catalogue.consoles, QStringLiteral("Выберите консоль"));
+    m_controls.pickers[index(PickerId::CmbBR)] =
+        closedPicker(catalogue.reserveUnits, QStringLiteral("Выберите блок"));
 
     // The add buttons open with their rows; "Очистить" of the zone list is there from the start.
-    m_buttons.fill(true);
+    m_controls.buttons.fill(true);
     for (ButtonId closed :
          {ButtonId::CmdMC, ButtonId::CmdAL, ButtonId::CmdMZ, ButtonId::CmdRM, ButtonId::CmdAdd})
         enable(closed, false);
@@ -57,10 +60,10 @@ MainWindowModel::Action::~Action()
 
 void MainWindowModel::setTicked(CheckBoxId box, bool ticked)
 {
-    if (m_boxes[index(box)].ticked == ticked)
+    if (m_controls.boxes[index(box)].ticked == ticked)
         return;
     const Action action(*this);
-    m_boxes[index(box)].ticked = ticked;
+    m_controls.boxes[index(box)].ticked = ticked;
     checkBoxRule(box);
 }
 
@@ -98,29 +101,29 @@ void MainWindowModel::setPickerText(PickerId id, const QString &text)
 
 void MainWindowModel::setPowerMode(PowerMode mode)
 {
-    if (m_powerMode == mode)
+    if (m_controls.powerMode == mode)
         return;
     const Action action(*this);
-    m_powerMode = mode;
+    m_controls.powerMode = mode;
     powerModeRule();
 }
 
 // "Нет" resets like the other two choices, so every line-control change drops the old results.
 void MainWindowModel::setLineControl(LineControl control)
 {
-    if (m_lineControl == control)
+    if (m_controls.lineControl == control)
         return;
     const Action action(*this);
-    m_lineControl = control;
+    m_controls.lineControl = control;
     ОчистСпиУс();
 }
 
 void MainWindowModel::setTotalPowerText(const QString &text)
 {
-    if (m_totalPower.text == text)
+    if (m_controls.totalPower.text == text)
         return;
     const Action action(*this);
-    m_totalPower.text = text;
+    m_controls.totalPower.text = text;
 }
 
 void MainWindowModel::click(ButtonId id)

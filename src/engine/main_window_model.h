@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -43,16 +42,17 @@ public:
     DialogSeam &dialogs() { return m_dialogs; }
 
     // What the controls show.
-    bool ticked(CheckBoxId box) const { return m_boxes[index(box)].ticked; }
-    const CounterState &counter(CounterId id) const { return m_counters[index(id)]; }
-    const PickerState &picker(PickerId id) const { return m_pickers[index(id)]; }
-    bool buttonEnabled(ButtonId id) const { return m_buttons[index(id)]; }
-    PowerMode powerMode() const { return m_powerMode; }               // Opt1 / Opt2 / neither
-    LineControl lineControl() const { return m_lineControl; }         // OptR / OptA / Option1
-    const TextFieldState &totalPower() const { return m_totalPower; } // TxtP
-    const ListState &sourceList() const { return m_sourceList; }      // List1
-    const ListState &zoneList() const { return m_zoneList; }          // List2
-    const ListState &proposalList() const { return m_proposalList; }  // List3
+    const ControlStates &controls() const { return m_controls; }
+    bool ticked(CheckBoxId box) const { return m_controls.boxes[index(box)].ticked; }
+    const CounterState &counter(CounterId id) const { return m_controls.counters[index(id)]; }
+    const PickerState &picker(PickerId id) const { return m_controls.pickers[index(id)]; }
+    bool buttonEnabled(ButtonId id) const { return m_controls.buttons[index(id)]; }
+    PowerMode powerMode() const { return m_controls.powerMode; }               // Opt1 / Opt2 / neither
+    LineControl lineControl() const { return m_controls.lineControl; }         // OptR / OptA / Option1
+    const TextFieldState &totalPower() const { return m_controls.totalPower; } // TxtP
+    const ListState &sourceList() const { return m_sourceList; }               // List1
+    const ListState &zoneList() const { return m_zoneList; }                   // List2
+    const ListState &proposalList() const { return m_proposalList; }           // List3
 
     // The calculation List3 shows, once its report is written; gone as soon as List3 shows anything
     // else (a load, a calculation that stops, a clearing). The documents are made from it.
@@ -116,9 +116,9 @@ private:
     };
 
     template <typename Id> static constexpr std::size_t index(Id id) { return static_cast<std::size_t>(id); }
-    CounterState &counterState(CounterId id) { return m_counters[index(id)]; }
-    PickerState &pickerState(PickerId id) { return m_pickers[index(id)]; }
-    void enable(ButtonId id, bool enabled) { m_buttons[index(id)] = enabled; }
+    CounterState &counterState(CounterId id) { return m_controls.counters[index(id)]; }
+    PickerState &pickerState(PickerId id) { return m_controls.pickers[index(id)]; }
+    void enable(ButtonId id, bool enabled) { m_controls.buttons[index(id)] = enabled; }
 
     // parameter_rules.cpp
     void checkBoxRule(CheckBoxId box);
@@ -151,13 +151,7 @@ private:
     SharedState &m_state;
     DialogSeam &m_dialogs;
 
-    std::array<CheckBoxState, CheckBoxCount> m_boxes{};
-    std::array<CounterState, CounterCount> m_counters{};
-    std::array<PickerState, PickerCount> m_pickers{};
-    std::array<bool, ButtonCount> m_buttons{};
-    PowerMode m_powerMode = PowerMode::None;
-    LineControl m_lineControl = LineControl::None;
-    TextFieldState m_totalPower;
+    ControlStates m_controls;
     ListState m_sourceList, m_zoneList, m_proposalList;
     std::optional<FinishedCalculation> m_finished;
 

@@ -17,13 +17,13 @@ constexpr double ZonePowerLimit = 1500;
 // Either option leaves the other input as it is; the total-power step reads only the selected one.
 void MainWindowModel::powerModeRule()
 {
-    if (m_powerMode == PowerMode::Total) {
-        m_totalPower.enabled = true;
-        m_totalPower.text.clear();
+    if (m_controls.powerMode == PowerMode::Total) {
+        m_controls.totalPower.enabled = true;
+        m_controls.totalPower.text.clear();
         enable(ButtonId::CmdAdd, false);
         enable(ButtonId::CmdDl, false);
-    } else if (m_powerMode == PowerMode::PerZone) {
-        m_totalPower.enabled = false;
+    } else if (m_controls.powerMode == PowerMode::PerZone) {
+        m_controls.totalPower.enabled = false;
         enable(ButtonId::CmdAdd, true);
     }
     ОчистСпиУс();

@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
-#include <array>
 
 class QAction;
 class QCheckBox;
@@ -92,15 +91,8 @@ private:
     QWidget *m_informationWindow = nullptr;
     // What the controls were last given from the model: a control is set again only when the model
     // has changed it since.
-    struct Shown
+    struct Shown : ControlStates
     {
-        std::array<CheckBoxState, CheckBoxCount> boxes{};
-        std::array<CounterState, CounterCount> counters{};
-        std::array<PickerState, PickerCount> pickers{};
-        std::array<bool, ButtonCount> buttons{};
-        PowerMode powerMode = PowerMode::None;
-        LineControl lineControl = LineControl::None;
-        TextFieldState totalPower;
         int listClearings[3] = {};  // List1, List2, List3: the model's clearings they show
         qsizetype listRows[3] = {}; // and how many of its lines
         bool finished = false;

@@ -175,17 +175,7 @@ void MainWindow::connectModel()
     }
 
     // The controls were built showing the model's first state.
-    for (const auto &[box, id] : checkBoxesOf(*this))
-        m_shown.boxes[std::size_t(id)].ticked = m_model.ticked(id);
-    for (const auto &[spinner, label, id] : countersOf(*this))
-        m_shown.counters[std::size_t(id)] = m_model.counter(id);
-    for (const auto &[picker, id] : pickersOf(*this))
-        m_shown.pickers[std::size_t(id)] = m_model.picker(id);
-    for (const auto &[button, id] : buttonsOf(*this))
-        m_shown.buttons[std::size_t(id)] = m_model.buttonEnabled(id);
-    m_shown.powerMode = m_model.powerMode();
-    m_shown.lineControl = m_model.lineControl();
-    m_shown.totalPower = m_model.totalPower();
+    static_cast<ControlStates &>(m_shown) = m_model.controls();
 
     connect(&m_model, &MainWindowModel::changed, this, &MainWindow::showModel);
     // A box about to cover the window shows it as the rules have left it so far.
