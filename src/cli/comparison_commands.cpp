@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
 #include "comparison/report_comparison.h"
+#include "engine/load_choice.h"
 #include "engine/report_recheck.h"
 #include "engine/shared_state.h"
 #include "engine/startup_data.h"
@@ -52,7 +53,7 @@ int recheckFolder(const QString &folder)
         return ExitFailed;
     ReportRechecker rechecker(state);
     bool allUnchanged = true;
-    const QStringList names = dir.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    const QStringList names = savedReportNames(dir.path());
     for (const QString &name : names) {
         const RecheckOutcome outcome = rechecker.recheck(dir.filePath(name));
         allUnchanged = allUnchanged && outcome.unchanged();

@@ -7,9 +7,13 @@
 
 namespace orvika {
 
+QStringList savedReportNames(const QString &folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+}
+
 LoadChoice::LoadChoice(MainWindowModel &model)
-    : m_model(model),
-      m_names(QDir(model.state().appDir).entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name))
+    : m_model(model), m_names(savedReportNames(model.state().appDir))
 {
 }
 

@@ -7,6 +7,10 @@ namespace orvika {
 
 class MainWindowModel;
 
+// The saved reports of a folder, by name: its ordinary files whose names end in ".dat" (hidden
+// files are not listed). What the load window lists and the re-check composes again.
+QStringList savedReportNames(const QString &folder);
+
 // Form3's rules: the saved reports of the working directory (the ordinary files whose names end in
 // ".dat", by name; hidden files are not listed), the one selected, and its load into the main window.
 class LoadChoice

@@ -1,5 +1,6 @@
 #include "ui/recheck_window.h"
 
+#include "engine/load_choice.h"
 #include "ui/compare_window.h"
 
 #include <QDir>
@@ -53,8 +54,7 @@ RecheckWindow::~RecheckWindow() = default;
 
 void RecheckWindow::start()
 {
-    const QDir folder(m_started.appDir);
-    m_files = folder.entryList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name);
+    m_files = savedReportNames(m_started.appDir);
     m_outcomes.clear();
     m_next = 0;
     m_cancelled = false;
