@@ -40,11 +40,6 @@ inline constexpr int PickerCount = 5;
 enum class ButtonId { CmdMC, CmdAL, CmdMZ, CmdRM, CmdAdd, CmdDl, CmdUs, Command2 };
 inline constexpr int ButtonCount = 8;
 
-struct CheckBoxState
-{
-    bool ticked = false;
-};
-
 // A spinner's value is bounded by its range, as a scroll bar's is; the label shows the count the
 // user sees, which a loaded report may set without the spinner.
 struct CounterState
@@ -93,7 +88,7 @@ struct ListState
 // last showed it.
 struct ControlStates
 {
-    std::array<CheckBoxState, CheckBoxCount> boxes{};
+    std::array<bool, CheckBoxCount> ticked{};
     std::array<CounterState, CounterCount> counters{};
     std::array<PickerState, PickerCount> pickers{};
     std::array<bool, ButtonCount> buttons{};     // enabled

@@ -21,7 +21,6 @@ public:
     const QStringList &names() const { return m_names; }
     // Cmd1 opens once a report has been selected and stays open until the window closes.
     bool loadEnabled() const { return m_loadEnabled; }
-    int selected() const { return m_selected; }
 
     // The report selected in the list, by its row; -1 when none is.
     void select(int row);

@@ -60,10 +60,10 @@ MainWindowModel::Action::~Action()
 
 void MainWindowModel::setTicked(CheckBoxId box, bool ticked)
 {
-    if (m_controls.boxes[index(box)].ticked == ticked)
+    if (m_controls.ticked[index(box)] == ticked)
         return;
     const Action action(*this);
-    m_controls.boxes[index(box)].ticked = ticked;
+    m_controls.ticked[index(box)] = ticked;
     checkBoxRule(box);
 }
 

@@ -25,12 +25,12 @@ struct FinishedCalculation
 // Form1 without its widgets: the state of every control of the main window and the rule each one
 // runs. A setter runs its control's rule as the user's action on it would, and nothing when the
 // control already holds the value. The rules do not ask whether a control is enabled: the window
-// lets the user act on the enabled ones only. Messages and input boxes go through the dialog seam. The rules
-// are split by concern: parameter_rules.cpp (zones, channels, options, reserve, line control),
-// source_rules.cpp (the four source rows), power_rules.cpp (the load in watts and the clearing buttons),
-// calculation_rules.cpp
-// ("Составить спецификацию" and the report), save_as_rule.cpp, report_replay.cpp (a saved report
-// loaded back). changed() follows every action that changed what the window shows.
+// lets the user act on the enabled ones only. Messages and input boxes go through the dialog seam.
+// The rules are split by concern: parameter_rules.cpp (zones, channels, options, reserve, line
+// control), source_rules.cpp (the four source rows), power_rules.cpp (the load in watts and the
+// clearing buttons), calculation_rules.cpp ("Составить спецификацию" and the report),
+// save_as_rule.cpp, report_replay.cpp (a saved report loaded back). changed() follows every action
+// that changed what the window shows.
 class MainWindowModel : public QObject
 {
     Q_OBJECT
@@ -43,7 +43,7 @@ public:
 
     // What the controls show.
     const ControlStates &controls() const { return m_controls; }
-    bool ticked(CheckBoxId box) const { return m_controls.boxes[index(box)].ticked; }
+    bool ticked(CheckBoxId box) const { return m_controls.ticked[index(box)]; }
     const CounterState &counter(CounterId id) const { return m_controls.counters[index(id)]; }
     const PickerState &picker(PickerId id) const { return m_controls.pickers[index(id)]; }
     bool buttonEnabled(ButtonId id) const { return m_controls.buttons[index(id)]; }

@@ -33,10 +33,12 @@ QString WindowDialogSeam::input(const QString &title, const QString &prompt, con
 {
     if (beforeBox)
         beforeBox();
-    QPoint position = m_window.frameGeometry().topLeft();
-    if (place == InputPlace::ScreenCorner) {
-        const Twips twips(m_window.logicalDpiX(), m_window.logicalDpiY());
-        position = m_window.screen()->geometry().topLeft() + QPoint(twips.x(100), twips.y(100));
+    QPoint position;
+    if (m_window && place == InputPlace::OverWindow) {
+        position = m_window->frameGeometry().topLeft();
+    } else if (m_window) {
+        const Twips twips(m_window->logicalDpiX(), m_window->logicalDpiY());
+        position = m_window->screen()->geometry().topLeft() + QPoint(twips.x(100), twips.y(100));
     }
     return m_dialogs.input(m_parent, title, prompt, initialText, position);
 }

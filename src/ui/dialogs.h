@@ -64,8 +64,8 @@ public:
 class WindowDialogSeam : public DialogSeam
 {
 public:
-    WindowDialogSeam(Dialogs &dialogs, QWidget &window)
-        : m_dialogs(dialogs), m_window(window), m_parent(&window)
+    WindowDialogSeam(Dialogs &dialogs, QWidget *window)
+        : m_dialogs(dialogs), m_window(window), m_parent(window)
     {
     }
 
@@ -94,7 +94,7 @@ public:
 
 private:
     Dialogs &m_dialogs;
-    QWidget &m_window;
+    QWidget *m_window;
     QWidget *m_parent;
 };
 

@@ -10,7 +10,7 @@
 namespace orvika {
 
 MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_dialogs(dialogs), m_seam(dialogs, *this), m_model(state, m_seam)
+    : QMainWindow(parent), m_dialogs(dialogs), m_seam(dialogs, this), m_model(state, m_seam)
 {
     setObjectName(QStringLiteral("Form1"));
     buildWindow();

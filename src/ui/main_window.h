@@ -39,7 +39,6 @@ public:
     ~MainWindow() override;
 
     MainWindowModel &model() { return m_model; }
-    Dialogs &dialogs() { return m_dialogs; }
     // The seam the rules show their boxes through.
     WindowDialogSeam &dialogSeam() { return m_seam; }
 

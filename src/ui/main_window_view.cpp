@@ -189,7 +189,7 @@ void MainWindow::showModel()
 
     for (const auto &[box, id] : checkBoxesOf(*this)) {
         const bool ticked = m_model.ticked(id);
-        if (std::exchange(m_shown.boxes[std::size_t(id)].ticked, ticked) != ticked)
+        if (std::exchange(m_shown.ticked[std::size_t(id)], ticked) != ticked)
             box->setChecked(ticked);
     }
 

@@ -46,7 +46,7 @@ protected:
     {
         QLocale::setDefault(QLocale::c());
         ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(writeBaseFile(dir.path(), QStringLiteral("Base-Date"), testCatalogueLines()));
+        ASSERT_TRUE(writeCatalogue());
         ASSERT_TRUE(copyBaseFile(dir.path(), QStringLiteral("Sxemm"),
                                  QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Sxemm")));
         ASSERT_TRUE(readStartUpData(state, seam, dir.path(), QLocale::c()));
@@ -54,6 +54,12 @@ protected:
         QObject::connect(model.get(), &MainWindowModel::changed, [this] { ++changes; });
     }
     void TearDown() override { QLocale::setDefault(m_savedLocale); }
+
+    // The catalogue the model starts with: the small test catalogue.
+    virtual bool writeCatalogue()
+    {
+        return writeBaseFile(dir.path(), QStringLiteral("Base-Date"), testCatalogueLines());
+    }
 
     // Leaves results behind as a finished calculation would, so a reset shows.
     void leaveResults()

@@ -18,15 +18,10 @@ const QString Reports = QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/rep
 class BundledModelTest : public ModelTest
 {
 protected:
-    void SetUp() override
+    bool writeCatalogue() override
     {
-        ModelTest::SetUp();
-        ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("Base/Base-Date"))));
-        ASSERT_TRUE(copyBaseFile(dir.path(), QStringLiteral("Base-Date"),
-                                 QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Base-Date")));
-        model.reset();
-        ASSERT_TRUE(readStartUpData(state, seam, dir.path(), QLocale::c()));
-        model = std::make_unique<MainWindowModel>(state, seam);
+        return copyBaseFile(dir.path(), QStringLiteral("Base-Date"),
+                            QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Base-Date"));
     }
 
     QStringList reportLines(const QString &name)
