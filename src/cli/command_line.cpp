@@ -94,12 +94,19 @@ Options::Options()
         QStringLiteral("[ОТЧЁТ.dat | A.dat B.dat | ПАПКА]"));
 }
 
-int run(const QStringList &arguments)
+// What the parsed arguments ask of the application object.
+ApplicationKind kindOf(const Options &options, bool parsed)
 {
-    Options options;
-    QCommandLineParser &parser = options.parser;
+    if (!parsed || !options.parser.isSet(options.exportOption))
+        return ApplicationKind::Core;
+    return PaintedFormats.contains(options.parser.value(options.exportOption)) ? ApplicationKind::Gui
+                                                                               : ApplicationKind::Core;
+}
 
-    if (!parser.parse(arguments))
+int run(Options &options, bool parsed)
+{
+    QCommandLineParser &parser = options.parser;
+    if (!parsed)
         return usageError(parser.errorText());
     if (parser.isSet(options.help)) {
         print(stdout, parser.helpText());
@@ -159,10 +166,7 @@ int run(const QStringList &arguments)
 ApplicationKind applicationKindFor(const QStringList &arguments)
 {
     Options options;
-    if (!options.parser.parse(arguments) || !options.parser.isSet(options.exportOption))
-        return ApplicationKind::Core;
-    return PaintedFormats.contains(options.parser.value(options.exportOption)) ? ApplicationKind::Gui
-                                                                               : ApplicationKind::Core;
+    return kindOf(options, options.parser.parse(arguments));
 }
 
 int runCommandLine(int &argc, char *argv[])
@@ -170,13 +174,15 @@ int runCommandLine(int &argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Parsed before the application object exists, which the arguments decide.
+    Options options;
+    const bool parsed = options.parser.parse(arguments);
     const std::unique_ptr<QCoreApplication> application =
-        applicationKindFor(arguments) == ApplicationKind::Gui
-            ? std::make_unique<QGuiApplication>(argc, argv)
-            : std::make_unique<QCoreApplication>(argc, argv);
+        kindOf(options, parsed) == ApplicationKind::Gui ? std::make_unique<QGuiApplication>(argc, argv)
+                                                        : std::make_unique<QCoreApplication>(argc, argv);
     application->setApplicationName(ApplicationTitle);
     application->setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
-    return run(application->arguments());
+    return run(options, parsed);
 }
 
 } // namespace orvika
