@@ -1,0 +1,95 @@
+#include "project_documents/equipment_specification.h"
+
+#include "calc/calculation_state.h"
+#include "calc/reasons.h"
+
+#include <array>
+
+namespace orvika {
+
+const SpecificationColumnForm &specificationColumn(SpecificationColumn column)
+{
+    static const std::array<SpecificationColumnForm, SpecificationColumnCount> columns = {{
+        {QStringLiteral("Поз."), 20},
+        {QStringLiteral("Наименование и техническая характеристика"), 130},
+        {QStringLiteral("Тип, марка, обозначение документа, опросного листа"), 60},
+        {QStringLiteral("Код продукции"), 35},
+        {QStringLiteral("Поставщик"), 45},
+        {QStringLiteral("Ед. измерения"), 20},
+        {QStringLiteral("Кол."), 20},
+        {QStringLiteral("Масса 1 ед., кг"), 25},
+        {QStringLiteral("Примечание"), 40},
+    }};
+    return columns[static_cast<std::size_t>(column)];
+}
+
+QString SpecificationRow::text(SpecificationColumn column) const
+{
+    switch (column) {
+    case SpecificationColumn::Position:
+        return position;
+    case SpecificationColumn::Name:
+        return name;
+    case SpecificationColumn::Type:
+        return type;
+    case SpecificationColumn::Code:
+        return code;
+    case SpecificationColumn::Supplier:
+        return supplier;
+    case SpecificationColumn::Unit:
+        return unit;
+    case SpecificationColumn::Quantity:
+        return quantity ? reasons::number(*quantity) : QString();
+    case SpecificationColumn::Mass:
+        return mass ? reasons::number(*mass) : QString();
+    case SpecificationColumn::Note:
+        break;
+    }
+    return note;
+}
+
+QString unitName(const QString &designation)
+{
+    const QString trimmed = designation.trimmed();
+    const qsizetype space = trimmed.indexOf(u' ');
+    return space < 0 ? trimmed : trimmed.mid(space + 1).trimmed();
+}
+
+namespace {
+
+QString modelCode(const QString &designation)
+{
+    return designation.section(u' ', 0, 0, QString::SectionSkipEmpty);
+}
+
+} // namespace
+
+EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Requirements &,
+                                                     const Proposal &proposal, const ProjectCard &card)
+{
+    EquipmentSpecification specification;
+    specification.card = card;
+    SpecificationRow heading;
+    heading.heading = true;
+    heading.name = EquipmentSection;
+    specification.rows.append(heading);
+    for (qsizetype i = 0; i < proposal.lines.size(); ++i) {
+        // A proposal from a saved list has lines only; they come apart the same way.
+        const ProposedItem item =
+            i < proposal.items.size() ? proposal.items.at(i) : itemOfLine(proposal.lines.at(i));
+        SpecificationRow row;
+        row.position = QString::number(i + 1);
+        row.name = unitName(item.designation);
+        row.type = modelCode(item.designation);
+        row.supplier = card.supplier;
+        row.unit = PiecesUnit;
+        row.quantity = item.quantity;
+        specification.rows.append(row);
+    }
+    specification.totalsNote =
+        QStringLiteral("Потребляемая мощность оборудования — %1 Вт; высота в шкафу — %2 U.")
+            .arg(reasons::number(proposal.totals.powerDraw), reasons::number(proposal.totals.heightUnits));
+    return specification;
+}
+
+} // namespace orvika
