@@ -87,8 +87,10 @@ void MainWindowModel::composeSpecification()
     std::optional<FinishedCalculation> finished = runCalculation();
     if (!finished)
         return;
-    if (Pech())
+    if (Pech()) {
         m_finished = std::move(finished);
+        keepCardBesideReport(QDir(m_state.appDir).filePath(ReportFileName));
+    }
     ОчистСпиУс();
 }
 

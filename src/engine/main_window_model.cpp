@@ -23,7 +23,8 @@ PickerState closedPicker(const QStringList &items, const QString &prompt)
 
 // The window as it opens: no requirement ticked, no line control, the counters and pickers closed
 // until their rows are chosen, the pickers showing their prompts.
-MainWindowModel::MainWindowModel(SharedState &state, DialogSeam &dialogs) : m_state(state), m_dialogs(dialogs)
+MainWindowModel::MainWindowModel(SharedState &state, DialogSeam &dialogs)
+    : m_state(state), m_dialogs(dialogs), m_card(newProjectCard(ProjectCard(), QDate::currentDate()))
 {
     m_controls.counters[index(CounterId::VSMC)] = closedCounter(1, 50, 1);
     m_controls.counters[index(CounterId::VSAL)] = closedCounter(1, 1, 1);

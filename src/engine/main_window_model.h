@@ -4,6 +4,7 @@
 #include "calc/requirements.h"
 #include "engine/controls.h"
 #include "engine/shared_state.h"
+#include "project/project_card.h"
 
 #include <QObject>
 #include <QString>
@@ -80,6 +81,16 @@ public:
     // The same for a report whose lines were read already.
     void loadReportLines(const QStringList &lines);
 
+    // The project's card: what the documents' title blocks name. It belongs to the report and is kept
+    // beside it (project_card_rules.cpp): written with the report a calculation writes, copied by
+    // "Сохранить как", read back by "Загрузить спецификацию". A new card carries over the last one
+    // the user filed in, read from and kept in lastCardPath.
+    const ProjectCard &projectCard() const { return m_card; }
+    void useLastCardFile(const QString &lastCardPath);
+    // The user's card from "Сведения о проекте…": kept as the last one, and beside the report of the
+    // calculation List3 shows.
+    void setProjectCard(const ProjectCard &card);
+
     // Public procedures, called by the controls' rules and by the report replay.
     void ppkz(std::int16_t kz);
     void ppkk(std::int16_t kk);
@@ -143,6 +154,11 @@ private:
     void composeSpecification();
     void clearProposal();
 
+    // project_card_rules.cpp
+    void keepCardBesideReport(const QString &reportPath);
+    void copyCardWithReport(const QString &sourceReport, const QString &targetReport);
+    void restoreCardOfReport(const QString &reportPath);
+
     // report_replay.cpp
     void resetForLoad();
     void replayReportLines(const QStringList &lines);
@@ -154,6 +170,9 @@ private:
     ControlStates m_controls;
     ListState m_sourceList, m_zoneList, m_proposalList;
     std::optional<FinishedCalculation> m_finished;
+    ProjectCard m_card;
+    ProjectCard m_lastCard;
+    QString m_lastCardPath;
 
     int m_actionDepth = 0;
 };

@@ -148,6 +148,7 @@ bool MainWindowModel::loadReport(const QString &path)
         return false;
     }
     replayReportLines(*lines);
+    restoreCardOfReport(path);
     return true;
 }
 

@@ -36,7 +36,10 @@ void MainWindowModel::saveAs()
         }
     }
     const QString target = newName + QStringLiteral(".dat");
-    m_dialogs.message(writeAnnouncement(target, copyFileReplacing(source, workingDir.filePath(target))));
+    const std::optional<QString> failure = copyFileReplacing(source, workingDir.filePath(target));
+    m_dialogs.message(writeAnnouncement(target, failure));
+    if (!failure)
+        copyCardWithReport(source, workingDir.filePath(target));
 }
 
 } // namespace orvika

@@ -3,6 +3,7 @@
 #include "engine/dialog_seam.h"
 #include "engine/main_window_model.h"
 #include "engine/startup_data.h"
+#include "report/report_file.h"
 #include "support/test_catalogue.h"
 
 #include <QLocale>
@@ -89,6 +90,27 @@ protected:
 
 private:
     QLocale m_savedLocale;
+};
+
+// The model over the bundled catalogue, and the saved reports of the window's tests.
+inline const QString Reports = QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/reports/");
+
+class BundledModelTest : public ModelTest
+{
+protected:
+    bool writeCatalogue() override
+    {
+        return copyBaseFile(dir.path(), QStringLiteral("Base-Date"),
+                            QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Base-Date"));
+    }
+
+    QStringList reportLines(const QString &name)
+    {
+        QString failure;
+        const std::optional<QStringList> lines = readReportLines(Reports + name, &failure);
+        EXPECT_TRUE(lines) << failure.toStdString();
+        return lines.value_or(QStringList());
+    }
 };
 
 } // namespace orvika::test

@@ -13,26 +13,6 @@
 namespace orvika::test {
 namespace {
 
-const QString Reports = QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/reports/");
-
-class BundledModelTest : public ModelTest
-{
-protected:
-    bool writeCatalogue() override
-    {
-        return copyBaseFile(dir.path(), QStringLiteral("Base-Date"),
-                            QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Base-Date"));
-    }
-
-    QStringList reportLines(const QString &name)
-    {
-        QString failure;
-        const std::optional<QStringList> lines = readReportLines(Reports + name, &failure);
-        EXPECT_TRUE(lines) << failure.toStdString();
-        return lines.value_or(QStringList());
-    }
-};
-
 // Restored and composed again with the catalogue it was saved with, a report is the same report:
 // the requirements, sources, line control and reserve unit all came back.
 class RestoredReports : public BundledModelTest, public ::testing::WithParamInterface<const char *>
