@@ -1,10 +1,8 @@
 // The XLSX writer, a module of its own: the spreadsheet library and what it draws in are loaded only
 // when a workbook is first written, not at every start of the program.
-#include "catalogue/text_file.h"
 #include "documents/bill_xlsx.h"
+#include "documents/xlsx/workbook.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -17,53 +15,6 @@ constexpr std::array<const char16_t *, 6> Header = {
     u"№", u"Обозначение", u"Количество", u"Потребление, Вт", u"Высота, U", u"Основание"};
 // The widest a column grows, in characters: a long reason wraps rather than runs off the screen.
 constexpr double WidestColumn = 80;
-
-class Workbook
-{
-public:
-    explicit Workbook(const QString &path, const QString &tmpdir)
-        : m_path(QFile::encodeName(path)), m_tmpdir(QFile::encodeName(tmpdir))
-    {
-        lxw_workbook_options options{};
-        options.tmpdir = m_tmpdir.data();
-        m_book = workbook_new_opt(m_path.constData(), &options);
-    }
-    ~Workbook()
-    {
-        if (m_book)
-            workbook_close(m_book);
-    }
-    Workbook(const Workbook &) = delete;
-    Workbook &operator=(const Workbook &) = delete;
-
-    lxw_workbook *get() const { return m_book; }
-
-    // Writes the file; the library's reason when it could not.
-    std::optional<QString> close()
-    {
-        const lxw_error error = workbook_close(m_book);
-        m_book = nullptr;
-        if (error != LXW_NO_ERROR)
-            return QString::fromUtf8(lxw_strerror(error));
-        return std::nullopt;
-    }
-
-private:
-    QByteArray m_path;
-    QByteArray m_tmpdir;
-    lxw_workbook *m_book = nullptr;
-};
-
-// Keeps the UTF-8 of every text written until the workbook is closed.
-struct Texts
-{
-    std::vector<QByteArray> kept;
-    const char *operator()(const QString &text)
-    {
-        kept.push_back(text.toUtf8());
-        return kept.back().constData();
-    }
-};
 
 void writeBill(lxw_workbook *book, const DocumentContent &content, Texts &utf8)
 {
@@ -136,28 +87,10 @@ void writeRequirements(lxw_workbook *book, const DocumentContent &content, Texts
 
 std::optional<QString> writeWorkbook(const QString &path, const DocumentContent &content)
 {
-    // The library writes to a file of its own; it is assembled aside and then put in place whole.
-    QTemporaryDir aside;
-    if (!aside.isValid())
-        return aside.errorString();
-    const QString assembled = aside.filePath(QStringLiteral("bill.xlsx"));
-    Texts utf8;
-    {
-        Workbook book(assembled, aside.path());
-        if (!book.get())
-            return QStringLiteral("не удалось создать книгу");
-        writeBill(book.get(), content, utf8);
-        writeRequirements(book.get(), content, utf8);
-        if (const auto error = book.close())
-            return error;
-    }
-    QFile file(assembled);
-    if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return file.errorString();
-    return writeFileAtomically(path, bytes);
+    return writeWorkbookFile(path, [&content](lxw_workbook *book, Texts &utf8) {
+        writeBill(book, content, utf8);
+        writeRequirements(book, content, utf8);
+    });
 }
 
 } // namespace
