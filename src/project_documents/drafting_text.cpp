@@ -1,0 +1,71 @@
+#include "project_documents/drafting_text.h"
+
+#include "project_documents/sheet_form.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+namespace orvika {
+namespace {
+
+// DejaVu Sans, the stand-in for the drafting font: its capitals are 0.729 of its em.
+const QString FontFamily = QStringLiteral("DejaVu Sans");
+constexpr double CapitalsPerEm = 0.729;
+constexpr double PointsPerMm = 72 / 25.4;
+// The smallest text a cell is brought down to; smaller is not legible on a print.
+constexpr double SmallestTextMm = 1.5;
+constexpr double ShrinkStepMm = 0.25;
+
+int flagsOf(const TextStyle &style)
+{
+    return int(style.alignment) | (style.wrap ? int(Qt::TextWordWrap) : 0);
+}
+
+QRectF boundsOf(const QPaintDevice &device, const QFont &font, const QRectF &box, int flags,
+                const QString &text)
+{
+    // The device's metrics, so that the measure is the one the painter lays the text out with.
+    return QFontMetricsF(font, &device).boundingRect(box, flags, text);
+}
+
+} // namespace
+
+QFont draftingFont(const TextStyle &style)
+{
+    QFont font(FontFamily);
+    font.setPointSizeF(style.heightMm / CapitalsPerEm * PointsPerMm);
+    font.setUnderline(style.underline);
+    return font;
+}
+
+double textHeightMm(const QPaintDevice &device, const TextStyle &style, double widthMm, const QString &text)
+{
+    const SheetScale scale(device);
+    const QFont font = draftingFont(style);
+    const double line = QFontMetricsF(font, &device).height();
+    const QRectF box(0, 0, scale(widthMm), 1e9);
+    return std::max(line, boundsOf(device, font, box, flagsOf(style), text).height()) / scale(1);
+}
+
+void drawTextInBox(QPainter &painter, const QRectF &boxMm, const QString &text, const TextStyle &style)
+{
+    if (text.isEmpty())
+        return;
+    const QPaintDevice &device = *painter.device();
+    const QRectF box = SheetScale(device)(boxMm);
+    const int flags = flagsOf(style);
+    TextStyle fitted = style;
+    QFont font = draftingFont(fitted);
+    while (fitted.heightMm > SmallestTextMm) {
+        const QRectF bounds = boundsOf(device, font, box, flags, text);
+        if (bounds.width() <= box.width() && bounds.height() <= box.height())
+            break;
+        fitted.heightMm = std::max(SmallestTextMm, fitted.heightMm - ShrinkStepMm);
+        font = draftingFont(fitted);
+    }
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(box, flags, text);
+}
+
+} // namespace orvika
