@@ -6,6 +6,7 @@
 #include "documents/pdf_export.h"
 #include "gui_bench_main.h"
 #include "installations.h"
+#include "project_documents/specification_pdf.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -39,6 +40,36 @@ void pdfDocument(benchmark::State &state)
     state.counters["bytes"] = double(bytes);
 }
 BENCHMARK(pdfDocument)->Unit(benchmark::kMillisecond);
+
+// The specification of equipment of the same installation on its A3 sheets, the card filled in.
+void pdfEquipmentSpecification(benchmark::State &state)
+{
+    const orvika::Catalogue catalogue = bundledCatalogue();
+    const orvika::Requirements requirements = largeInstallation();
+    const orvika::Proposal proposal =
+        orvika::calculate(catalogue, orvika::loadSchemeLibrary(DataDir).lines, requirements);
+    if (!proposal.complete)
+        state.SkipWithError("the installation does not compose");
+    orvika::ProjectCard card;
+    card.object = QStringLiteral("Торговый центр");
+    card.designation = QStringLiteral("0417-24-СОУЭ.С");
+    card.organisation = QStringLiteral("ООО «Проект-Связь»");
+    card.people = {QStringLiteral("Петров"), QStringLiteral("Сидоров"), QStringLiteral("Орлова"),
+                   QStringLiteral("Кузнецов"), QStringLiteral("Иванов")};
+    card.revision = 1;
+    card.date = QDate(2026, 12, 7);
+    const orvika::EquipmentSpecification specification =
+        orvika::composeEquipmentSpecification(catalogue, requirements, proposal, card);
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray pdf = orvika::equipmentSpecificationPdf(specification);
+        bytes = pdf.size();
+        benchmark::DoNotOptimize(pdf);
+    }
+    state.counters["bytes"] = double(bytes);
+    state.counters["rows"] = double(specification.rows.size());
+}
+BENCHMARK(pdfEquipmentSpecification)->Unit(benchmark::kMillisecond);
 
 void csvBill(benchmark::State &state)
 {
