@@ -22,6 +22,7 @@ MainWindow::MainWindow(SharedState &state, Dialogs &dialogs, QWidget *parent)
     connectDocumentRules();
     connectExportRules();
     connectComparisonRules();
+    connectProjectRules();
 }
 
 MainWindow::~MainWindow()

@@ -5,6 +5,7 @@
 #include "documents/document_files.h"
 #include "engine/main_window_model.h"
 #include "engine/shared_state.h"
+#include "project_documents/specification_files.h"
 #include "ui/dialogs.h"
 
 #include <QMainWindow>
@@ -75,6 +76,11 @@ private:
     void exportDocument(DocumentFormat format);
     void showPicture(View view);
     DocumentContent finishedDocument(DocumentFormat format) const;
+
+    // project_rules.cpp: the project's card and the specification in form 1.
+    void connectProjectRules();
+    void editProjectCard();
+    void exportSpecification(SpecificationFormat format);
 
     // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
     void compareWithSaved();
@@ -148,8 +154,12 @@ public:
     // Menu "Документ": the printed specification and the bills of materials.
     QAction *printDocumentAction = nullptr, *exportPdfAction = nullptr, *exportCsvAction = nullptr,
             *exportExcelAction = nullptr, *rackViewAction = nullptr, *diagramViewAction = nullptr,
+            *exportGostPdfAction = nullptr, *exportGostExcelAction = nullptr,
             *compareWithSavedAction = nullptr, *compareTwoSavedAction = nullptr,
             *recheckSavedAction = nullptr;
+
+    // Menu "Проект": the project's card.
+    QAction *projectCardAction = nullptr;
 };
 
 } // namespace orvika

@@ -351,6 +351,9 @@ void MainWindow::buildMenu()
     add(exportCsvAction, QStringLiteral("Экспорт в CSV…"), "exportCsv");
     add(exportExcelAction, QStringLiteral("Экспорт в Excel…"), "exportExcel");
     documents->addSeparator();
+    add(exportGostPdfAction, QStringLiteral("Спецификация по ГОСТ 21.110 (PDF)…"), "exportGostPdf");
+    add(exportGostExcelAction, QStringLiteral("Спецификация по ГОСТ 21.110 (Excel)…"), "exportGostExcel");
+    documents->addSeparator();
     add(rackViewAction, QStringLiteral("Вид шкафа…"), "showRack");
     add(diagramViewAction, QStringLiteral("Блок-схема…"), "showDiagram");
     documents->addSeparator();
@@ -360,6 +363,13 @@ void MainWindow::buildMenu()
     // Saved reports can be compared and checked without a calculation of this session.
     compareTwoSavedAction->setEnabled(true);
     recheckSavedAction->setEnabled(true);
+
+    QMenu *project = bar->addMenu(QStringLiteral("Проект"));
+    project->setObjectName(QStringLiteral("projectMenu"));
+    project->menuAction()->setObjectName(QStringLiteral("projectMenu"));
+    project->setAccessibleName(project->title());
+    projectCardAction = project->addAction(QStringLiteral("Сведения о проекте…"));
+    projectCardAction->setObjectName(QStringLiteral("projectCard"));
 }
 
 void MainWindow::buildSourceFrame()

@@ -25,9 +25,9 @@ class DocumentMenu : public OpenWindowTest
 protected:
     QList<QAction *> actions()
     {
-        return {m().printDocumentAction,   m().exportPdfAction, m().exportCsvAction,
-                m().exportExcelAction,     m().rackViewAction,  m().diagramViewAction,
-                m().compareWithSavedAction};
+        return {m().printDocumentAction, m().exportPdfAction,     m().exportCsvAction,
+                m().exportExcelAction,   m().exportGostPdfAction, m().exportGostExcelAction,
+                m().rackViewAction,      m().diagramViewAction,   m().compareWithSavedAction};
     }
 
     // Whether the documents are offered, as the menu shows them.
@@ -36,8 +36,8 @@ protected:
         int enabled = 0;
         for (QAction *action : actions())
             enabled += action->isEnabled() ? 1 : 0;
-        EXPECT_TRUE(enabled == 0 || enabled == 7) << "all or none";
-        return enabled == 7;
+        EXPECT_TRUE(enabled == 0 || enabled == actions().size()) << "all or none";
+        return enabled == actions().size();
     }
 
     void compose() { QTest::mouseClick(m().CmdUs, Qt::LeftButton); }
@@ -152,6 +152,12 @@ INSTANTIATE_TEST_SUITE_P(
                                  }},
                       ExportCase{"Excel", &MainWindow::exportExcelAction, "Экспорт в Excel",
                                  "Спецификация.xlsx",
+                                 [](const QByteArray &bytes) { return bytes.startsWith("PK"); }},
+                      ExportCase{"GostPdf", &MainWindow::exportGostPdfAction, "Спецификация по ГОСТ 21.110",
+                                 "Спецификация ГОСТ.pdf",
+                                 [](const QByteArray &bytes) { return bytes.startsWith("%PDF-"); }},
+                      ExportCase{"GostExcel", &MainWindow::exportGostExcelAction,
+                                 "Спецификация по ГОСТ 21.110", "Спецификация ГОСТ.xlsx",
                                  [](const QByteArray &bytes) { return bytes.startsWith("PK"); }}),
     [](const ::testing::TestParamInfo<ExportCase> &info) { return std::string(info.param.label); });
 

@@ -194,7 +194,7 @@ TEST_F(MainWindowDesign, TitleClientAreaAndMenuBar)
 TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
 {
     const QList<QAction *> bar = window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 2); // "Меню", then the documents
+    ASSERT_EQ(bar.size(), 3); // "Меню", the documents, the project
     EXPECT_EQ(bar[0]->text(), QStringLiteral("Меню"));
     ASSERT_TRUE(bar[0]->menu());
     EXPECT_EQ(bar[0]->menu()->objectName(), QStringLiteral("fMen"));
@@ -224,6 +224,9 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
                                        window->exportCsvAction,
                                        window->exportExcelAction,
                                        nullptr,
+                                       window->exportGostPdfAction,
+                                       window->exportGostExcelAction,
+                                       nullptr,
                                        window->rackViewAction,
                                        window->diagramViewAction,
                                        nullptr,
@@ -235,6 +238,9 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
                                           "Экспорт в PDF…",
                                           "Экспорт в CSV…",
                                           "Экспорт в Excel…",
+                                          "",
+                                          "Спецификация по ГОСТ 21.110 (PDF)…",
+                                          "Спецификация по ГОСТ 21.110 (Excel)…",
                                           "",
                                           "Вид шкафа…",
                                           "Блок-схема…",
@@ -254,6 +260,12 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
             EXPECT_EQ(documents[i]->isEnabled(), always) << i;
         }
     }
+
+    EXPECT_EQ(bar[2]->text(), QStringLiteral("Проект"));
+    ASSERT_TRUE(bar[2]->menu());
+    EXPECT_EQ(bar[2]->menu()->actions(), QList<QAction *>{window->projectCardAction});
+    EXPECT_EQ(window->projectCardAction->text(), QStringLiteral("Сведения о проекте…"));
+    EXPECT_TRUE(window->projectCardAction->isEnabled());
 }
 
 TEST_F(MainWindowDesign, MembersAreTheNamedControls)

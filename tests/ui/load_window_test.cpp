@@ -194,7 +194,8 @@ TEST_F(LoadWindowTest, ADoubleClickLoadsAndTheWindowStaysOpenWithoutAMessage)
 TEST_F(LoadWindowTest, AFileSelectedThroughAssistiveTechnologyIsLoaded)
 {
     ASSERT_TRUE(dir.writeLines(QStringLiteral("a.dat"), {QStringLiteral("- Наличие вентиляторов")}));
-    ASSERT_TRUE(dir.writeLines(QStringLiteral("b.dat"), {QStringLiteral("- Наличие шкафа для установки блоков")}));
+    ASSERT_TRUE(
+        dir.writeLines(QStringLiteral("b.dat"), {QStringLiteral("- Наличие шкафа для установки блоков")}));
     LoadWindow form(m(), w->window.get());
     form.show();
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form.File1);

@@ -1,0 +1,44 @@
+#include "ui/main_window.h"
+#include "ui/project_card_dialog.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+// "Проект": the project's card; and in "Документ" the specification in form 1 made with it.
+namespace orvika {
+
+void MainWindow::connectProjectRules()
+{
+    connect(projectCardAction, &QAction::triggered, this, &MainWindow::editProjectCard);
+    connect(exportGostPdfAction, &QAction::triggered, this,
+            [this] { exportSpecification(SpecificationFormat::Pdf); });
+    connect(exportGostExcelAction, &QAction::triggered, this,
+            [this] { exportSpecification(SpecificationFormat::Xlsx); });
+}
+
+void MainWindow::editProjectCard()
+{
+    ProjectCardDialog dialog(m_model.projectCard(), m_dialogs, this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_model.setProjectCard(dialog.card());
+}
+
+void MainWindow::exportSpecification(SpecificationFormat format)
+{
+    if (!m_model.finishedCalculation())
+        return;
+    const bool pdf = format == SpecificationFormat::Pdf;
+    const QString path = m_dialogs.saveFileName(
+        this, QStringLiteral("Спецификация по ГОСТ 21.110"), m_model.state().appDir,
+        pdf ? QStringLiteral("Спецификация ГОСТ.pdf") : QStringLiteral("Спецификация ГОСТ.xlsx"),
+        pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("Excel (*.xlsx)"));
+    if (path.isEmpty())
+        return;
+    const FinishedCalculation &finished = *m_model.finishedCalculation();
+    const EquipmentSpecification specification = composeEquipmentSpecification(
+        m_model.state().catalogue, finished.requirements, finished.proposal, m_model.projectCard());
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
+                  writeSpecificationFile(format, path, specification));
+}
+
+} // namespace orvika
