@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
         orvika::startUp(state, dialogs, QDir::currentPath(), QLocale::system());
     if (!window)
         return 1;
+    window->model().useLastCardFile(
+        QDir(orvika::userDataFolder()).filePath(QStringLiteral("last-project.json")));
 #ifdef ORVIKA_QUIT_ON_FIRST_SHOW
     // Only in the start-up measurement build.
     new QuitOnFirstPaint(window.get());

@@ -64,7 +64,8 @@ struct Options
         QStringLiteral("export"),
         QStringLiteral(
             "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
-            "или xlsx, или рисунок: rack-svg (вид шкафа), diagram-svg (блок-схема). "
+            "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, или рисунок: rack-svg "
+            "(вид шкафа), diagram-svg (блок-схема). "
             "Файл \"Спецификация.dat\" не изменяется."),
         QStringLiteral("формат")};
     const QCommandLineOption compareOption{
@@ -77,6 +78,11 @@ struct Options
         QStringLiteral(
             "Составить заново с сегодняшним каталогом каждую спецификацию *.dat папки ПАПКА "
             "(по умолчанию текущей) и сравнить с сохранённой. Код завершения 0 — все без изменений.")};
+    const QCommandLineOption projectOption{
+        QStringLiteral("project"),
+        QStringLiteral("Сведения о проекте для --export (основная надпись, объект, поставщик); по "
+                       "умолчанию — файл .json с именем отчёта рядом с ним, если он есть."),
+        QStringLiteral("файл.json")};
     const QCommandLineOption outputOption{
         QStringLiteral("output"), QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода)."),
         QStringLiteral("файл")};
@@ -87,7 +93,8 @@ Options::Options()
     parser.setApplicationDescription(QStringLiteral(
         "Составление спецификации оборудования системы оповещения.\n"
         "Без параметров открывается окно программы; данные (Base/) берутся из текущей папки."));
-    parser.addOptions({exportOption, compareOption, recheckOption, outputOption, userDataOption});
+    parser.addOptions(
+        {exportOption, compareOption, recheckOption, outputOption, projectOption, userDataOption});
     parser.addPositionalArgument(
         QStringLiteral("файлы"),
         QStringLiteral("--export: ОТЧЁТ.dat; --compare: A.dat B.dat; --recheck: [ПАПКА]."),
@@ -125,12 +132,17 @@ int run(Options &options, bool parsed)
         return usageError(QStringLiteral("Укажите что-то одно: --export, --compare или --recheck."));
     QStringList files = parser.positionalArguments();
     QString output = parser.value(options.outputOption);
+    QString project = parser.value(options.projectOption);
+    if (parser.isSet(options.projectOption) && !parser.isSet(options.exportOption))
+        return usageError(QStringLiteral("Сведения о проекте (--project) указываются только для --export."));
     if (parser.isSet(options.userDataOption)) {
         // The files named are found from where the program was started, not in the data folder.
         for (QString &file : files)
             file = QDir::current().absoluteFilePath(file);
         if (!output.isEmpty())
             output = QDir::current().absoluteFilePath(output);
+        if (!project.isEmpty())
+            project = QDir::current().absoluteFilePath(project);
         if (const std::optional<QString> failure = enterUserDataFolder()) {
             print(stderr, *failure + u'\n');
             return ExitFailed;
@@ -151,14 +163,16 @@ int run(Options &options, bool parsed)
     const QString format = parser.value(options.exportOption);
     if (!ExportFormats.contains(format))
         return usageError(
-            QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, rack-svg или diagram-svg).")
+            QStringLiteral(
+                "Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, gost-xlsx, rack-svg или "
+                "diagram-svg).")
                 .arg(format));
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));
     if (files.size() != 1)
         return usageError(files.isEmpty() ? QStringLiteral("Не указан файл сохранённой спецификации.")
                                           : QStringLiteral("Указано больше одного файла спецификации."));
-    return exportDocument(format, files.first(), output);
+    return exportDocument(format, files.first(), output, project);
 }
 
 } // namespace

@@ -6,16 +6,20 @@
 // The work of each command-line mode; each returns the program's exit status.
 namespace orvika {
 
-inline const QStringList ExportFormats = {QStringLiteral("pdf"), QStringLiteral("csv"),
-                                          QStringLiteral("xlsx"), QStringLiteral("rack-svg"),
+inline const QStringList ExportFormats = {QStringLiteral("pdf"),        QStringLiteral("csv"),
+                                          QStringLiteral("xlsx"),       QStringLiteral("gost-pdf"),
+                                          QStringLiteral("gost-xlsx"),  QStringLiteral("rack-svg"),
                                           QStringLiteral("diagram-svg")};
 // The formats that lay out text, and so need the font system.
-inline const QStringList PaintedFormats = {QStringLiteral("pdf"), QStringLiteral("rack-svg"),
-                                           QStringLiteral("diagram-svg")};
+inline const QStringList PaintedFormats = {QStringLiteral("pdf"), QStringLiteral("gost-pdf"),
+                                           QStringLiteral("rack-svg"), QStringLiteral("diagram-svg")};
 
-// Loads the report as "Загрузить спецификацию" does, composes as "Составить спецификацию" does (the
-// report itself is not written) and writes the document or picture of the proposal.
-int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath);
+// Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
+// written) and writes the document or picture of the proposal. The project's card is read from
+// cardPath, or when that is empty from beside the report; a card that cannot be read is told of and
+// the document made without it.
+int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath,
+                   const QString &cardPath);
 
 // Compares two saved reports, A the older, as CSV on standard output or into outputPath: 0 when they
 // do not differ, 1 when they do, 2 when one cannot be read or is no report.

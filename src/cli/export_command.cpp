@@ -9,6 +9,8 @@
 #include "engine/startup_data.h"
 #include "pictures/picture.h"
 #include "pictures/proposal_pictures.h"
+#include "project/project_card_file.h"
+#include "project_documents/specification_files.h"
 #include "report/report_file.h"
 
 #include <QDate>
@@ -18,11 +20,34 @@
 namespace orvika {
 namespace {
 
+// The card the document names: the one given, or the one beside the report; none is allowed.
+ProjectCard projectCardFor(const QString &reportPath, const QString &cardPath, DialogSeam &dialogs)
+{
+    const QString path = cardPath.isEmpty() ? projectCardPathFor(reportPath) : cardPath;
+    ProjectCardRead read = readProjectCard(path);
+    if (read.outcome == ProjectCardRead::Missing && !cardPath.isEmpty()) {
+        read.outcome = ProjectCardRead::Unusable;
+        read.reason = QStringLiteral("файл не найден");
+    }
+    if (read.outcome == ProjectCardRead::Foreign || read.outcome == ProjectCardRead::Unusable)
+        dialogs.message(cardReadFailureMessage(QFileInfo(path).fileName(), read.reason));
+    if (read.outcome == ProjectCardRead::Card)
+        return read.card;
+    ProjectCard none; // the title block stays empty
+    none.stage.clear();
+    none.supplier.clear();
+    return none;
+}
+
 std::optional<QString> writeDocument(const QString &format, const QString &path, const Catalogue &catalogue,
-                                     const FinishedCalculation &finished)
+                                     const FinishedCalculation &finished, const ProjectCard &card)
 {
     const Requirements &requirements = finished.requirements;
     const Proposal &proposal = finished.proposal;
+    if (format.startsWith(u"gost-"))
+        return writeSpecificationFile(
+            format == u"gost-pdf" ? SpecificationFormat::Pdf : SpecificationFormat::Xlsx, path,
+            composeEquipmentSpecification(catalogue, requirements, proposal, card));
     if (format == u"rack-svg")
         return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
     if (format == u"diagram-svg")
@@ -30,24 +55,27 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
     const DocumentFormat document = format == u"pdf"   ? DocumentFormat::Pdf
                                     : format == u"csv" ? DocumentFormat::Csv
                                                        : DocumentFormat::Xlsx;
-    return writeDocumentFile(document, path,
-                             proposalDocument(catalogue, requirements, proposal, document,
-                                              QDate::currentDate(), QLocale::system()));
+    DocumentContent content = proposalDocument(catalogue, requirements, proposal, document,
+                                               QDate::currentDate(), QLocale::system());
+    content.object = card.object;
+    content.customer = card.customer;
+    return writeDocumentFile(document, path, content);
 }
 
 } // namespace
 
 // Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
 // written) and writes the document of the proposal.
-int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath)
+int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath,
+                   const QString &cardPath)
 {
     SharedState state;
     StreamDialogs dialogs;
     if (!readStartUpData(state, dialogs, QDir::currentPath(), QLocale::system()))
         return ExitFailed;
     QString failure;
-    const std::optional<QStringList> lines =
-        readReportLines(QDir::current().absoluteFilePath(reportPath), &failure);
+    const QString report = QDir::current().absoluteFilePath(reportPath);
+    const std::optional<QStringList> lines = readReportLines(report, &failure);
     if (!lines) {
         dialogs.message(failure);
         return ExitFailed;
@@ -58,7 +86,9 @@ int exportDocument(const QString &format, const QString &reportPath, const QStri
     if (!finished)
         return ExitFailed;
 
-    if (const auto error = writeDocument(format, outputPath, state.catalogue, *finished)) {
+    const ProjectCard card = projectCardFor(
+        report, cardPath.isEmpty() ? cardPath : QDir::current().absoluteFilePath(cardPath), dialogs);
+    if (const auto error = writeDocument(format, outputPath, state.catalogue, *finished, card)) {
         dialogs.message(writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
         return ExitFailed;
     }

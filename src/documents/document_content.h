@@ -45,6 +45,7 @@ struct DocumentRow
 struct DocumentContent
 {
     QDate date;
+    QString object, customer; // from the project's card, named under the title when given
     QStringList requirements; // as the report states them, without its blank lines
     QStringList sources;      // the chosen sources' lines
     QList<DocumentRow> rows;  // one for each proposed line, in order

@@ -269,6 +269,10 @@ int flowDocument(QPagedPaintDevice &device, QPainter *painter, int pageCount, co
     const double gap = flow.mm(4);
 
     flow.paragraph(documentFont(14, true), DocumentTitle);
+    if (!content.object.isEmpty())
+        flow.paragraph(body, QStringLiteral("Объект: ") + content.object, flow.mm(1));
+    if (!content.customer.isEmpty())
+        flow.paragraph(body, QStringLiteral("Заказчик: ") + content.customer, flow.mm(1));
     flow.paragraph(body, QStringLiteral("Дата: ") + content.date.toString(QStringLiteral("dd.MM.yyyy")),
                    flow.mm(1));
 

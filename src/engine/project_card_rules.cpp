@@ -27,6 +27,7 @@ void MainWindowModel::setProjectCard(const ProjectCard &card)
     m_card = card;
     m_lastCard = card;
     if (!m_lastCardPath.isEmpty()) {
+        QDir().mkpath(QFileInfo(m_lastCardPath).absolutePath());
         if (const auto error = writeProjectCard(m_lastCardPath, card))
             m_dialogs.message(writeFailureMessage(QFileInfo(m_lastCardPath).fileName(), *error));
     }

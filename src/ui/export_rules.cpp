@@ -27,8 +27,11 @@ void MainWindow::connectExportRules()
 DocumentContent MainWindow::finishedDocument(DocumentFormat format) const
 {
     const FinishedCalculation &finished = *m_model.finishedCalculation();
-    return proposalDocument(m_model.state().catalogue, finished.requirements, finished.proposal, format,
-                            QDate::currentDate(), QLocale());
+    DocumentContent content = proposalDocument(m_model.state().catalogue, finished.requirements,
+                                               finished.proposal, format, QDate::currentDate(), QLocale());
+    content.object = m_model.projectCard().object;
+    content.customer = m_model.projectCard().customer;
+    return content;
 }
 
 void MainWindow::printDocument()

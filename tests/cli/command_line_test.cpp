@@ -101,15 +101,71 @@ TEST_P(Exports, WriteTheDocumentOfTheLoadedReportAndNothingElse)
     EXPECT_EQ(files(), expected) << "no Спецификация.dat";
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, Exports,
-                         ::testing::Values(ExportCase{"pdf", "документ.pdf", "%PDF-"},
-                                           ExportCase{"csv", "документ.csv", "\xEF\xBB\xBF\xE2\x84\x96;"},
-                                           ExportCase{"xlsx", "документ.xlsx", "PK"},
-                                           ExportCase{"rack-svg", "шкаф.svg", "<?xml"},
-                                           ExportCase{"diagram-svg", "схема.svg", "<?xml"}),
-                         [](const auto &info) {
-                             return QString::fromLatin1(info.param.format).remove(u'-').toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Formats, Exports,
+    ::testing::Values(ExportCase{"pdf", "документ.pdf", "%PDF-"},
+                      ExportCase{"csv", "документ.csv", "\xEF\xBB\xBF\xE2\x84\x96;"},
+                      ExportCase{"xlsx", "документ.xlsx", "PK"}, ExportCase{"gost-pdf", "гост.pdf", "%PDF-"},
+                      ExportCase{"gost-xlsx", "гост.xlsx", "PK"}, ExportCase{"rack-svg", "шкаф.svg", "<?xml"},
+                      ExportCase{"diagram-svg", "схема.svg", "<?xml"}),
+    [](const auto &info) { return QString::fromLatin1(info.param.format).remove(u'-').toStdString(); });
+
+// The project's card beside the report, or named, goes into the title block; a damaged one is told
+// of and the document is made without it.
+TEST_F(CommandLine, TheSpecificationInForm1NamesTheProjectOfItsCard)
+{
+    const auto write = [this](const QString &name, const QByteArray &bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto pdfText = [this](const QString &name) {
+        QProcess process;
+        process.start(QStringLiteral("pdftotext"), {dir.filePath(name), QStringLiteral("-")});
+        process.waitForFinished(60000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const auto gostPdf = [this](const QStringList &more) {
+        return run(QStringList{QStringLiteral("--export"), QStringLiteral("gost-pdf"),
+                               QStringLiteral("--output"), QStringLiteral("гост.pdf")} +
+                   more + QStringList{QStringLiteral("отчёт.dat")});
+    };
+    write(QStringLiteral("отчёт.json"), R"({"format": "orvika-project", "object": "Школа № 5",
+        "designation": "05-26-СОУЭ.С", "supplier": "ООО «Поставка»", "people": {"developer": "Иванов"}})");
+    write(QStringLiteral("другой.json"), R"({"format": "orvika-project", "object": "Гимназия № 2"})");
+
+    Outcome result = gostPdf({});
+    ASSERT_EQ(result.exitCode, 0) << result.errorLines.join(u'\n').toStdString();
+    QString text = pdfText(QStringLiteral("гост.pdf"));
+    for (const char *expected : {"Школа № 5", "05-26-СОУЭ.С", "ООО «Поставка»", "Иванов"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+
+    result = gostPdf({QStringLiteral("--project"), QStringLiteral("другой.json")});
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(pdfText(QStringLiteral("гост.pdf")).contains(QStringLiteral("Гимназия № 2")));
+
+    write(QStringLiteral("отчёт.json"), R"({"format": "orvika-project", "obj)");
+    result = gostPdf({});
+    EXPECT_EQ(result.exitCode, 0) << "a damaged card does not stop the export";
+    ASSERT_EQ(result.errorLines.size(), 1);
+    EXPECT_TRUE(result.errorLines[0].contains(QStringLiteral("отчёт.json")))
+        << result.errorLines[0].toStdString();
+    text = pdfText(QStringLiteral("гост.pdf"));
+    EXPECT_TRUE(text.contains(QStringLiteral("Оборудование")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Школа")));
+
+    // The A4 document names the object under its title.
+    ASSERT_EQ(run({QStringLiteral("--export"), QStringLiteral("pdf"), QStringLiteral("--output"),
+                   QStringLiteral("a4.pdf"), QStringLiteral("--project"), QStringLiteral("другой.json"),
+                   QStringLiteral("отчёт.dat")})
+                  .exitCode,
+              0);
+    EXPECT_TRUE(pdfText(QStringLiteral("a4.pdf")).contains(QStringLiteral("Объект: Гимназия № 2")));
+
+    EXPECT_EQ(run({QStringLiteral("--recheck"), QStringLiteral("--project"), QStringLiteral("другой.json")})
+                  .exitCode,
+              2);
+}
 
 // A report whose requirements all come back on loading is composed again into the same proposal.
 TEST_F(CommandLine, TheCsvListsTheProposalOfTheReport)
@@ -508,6 +564,8 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, HeadlessModes,
     ::testing::Values(HeadlessCase{"csv", {"--export", "csv", "--output", "a.csv", "отчёт.dat"}, false},
                       HeadlessCase{"xlsx", {"--export", "xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
+                      HeadlessCase{
+                          "gostxlsx", {"--export", "gost-xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
                       HeadlessCase{"compare", {"--compare", "отчёт.dat", "отчёт.dat"}, false},
                       HeadlessCase{"recheck", {"--recheck"}, false}, HeadlessCase{"help", {"--help"}, false},
                       HeadlessCase{"pdf", {"--export", "pdf", "--output", "a.pdf", "отчёт.dat"}, true}),
