@@ -145,6 +145,25 @@ TEST(ProjectCardFile, ACutWriteKeepsTheEarlierCard)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1) << "no temporary file left behind";
 }
 
+// On a full disk the write fails with the system's reason and the earlier card stays whole.
+TEST(ProjectCardFile, AFullDiskKeepsTheEarlierCard)
+{
+    const test::SmallDisk disk;
+    if (!disk.isMounted())
+        GTEST_SKIP() << "mounting a small disk needs root";
+    const QString path = QDir(disk.path()).filePath(QStringLiteral("Спецификация.json"));
+    ASSERT_EQ(writeProjectCard(path, filledCard()), std::nullopt);
+    const QByteArray before = fileBytes(path);
+    ASSERT_TRUE(disk.fill());
+    ProjectCard changed = filledCard();
+    changed.object += QStringLiteral(", корпус 2");
+    const auto error = writeProjectCard(path, changed);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->isEmpty());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files).size(), 2) << "the card and the filler only";
+}
+
 TEST(ProjectCardFile, NamesTheCardAfterItsReport)
 {
     EXPECT_EQ(projectCardPathFor(QStringLiteral("/p/Спецификация.dat")), u"/p/Спецификация.json");
