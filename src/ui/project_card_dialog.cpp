@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -22,10 +23,9 @@ ProjectCardDialog::ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, 
 {
     setObjectName(QStringLiteral("projectCardDialog"));
     setWindowTitle(QStringLiteral("Сведения о проекте"));
-    auto *form = new QFormLayout;
-    form->setObjectName(QStringLiteral("projectCardForm"));
-    setLayout(new QVBoxLayout);
-    layout()->addItem(form);
+    auto *column = new QVBoxLayout(this);
+    m_form = new QFormLayout;
+    column->addLayout(m_form);
 
     m_object = addField(QStringLiteral("Объект"), "objectEdit", card.object);
     m_address = addField(QStringLiteral("Адрес"), "addressEdit", card.address);
@@ -35,7 +35,7 @@ ProjectCardDialog::ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, 
     m_stage->setObjectName(QStringLiteral("stageBox"));
     m_stage->addItems({DesignStage, WorkingStage, QString()});
     m_stage->setCurrentIndex(std::max<int>(0, m_stage->findText(card.stage)));
-    form->addRow(QStringLiteral("Стадия"), m_stage);
+    m_form->addRow(QStringLiteral("Стадия"), m_stage);
     m_organisation = addField(QStringLiteral("Организация"), "organisationEdit", card.organisation);
     m_supplier = addField(QStringLiteral("Поставщик"), "supplierEdit", card.supplier);
     m_developer = addField(QStringLiteral("Разработал"), "developerEdit", card.people.developer);
@@ -47,16 +47,17 @@ ProjectCardDialog::ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, 
     m_revision->setObjectName(QStringLiteral("revisionBox"));
     m_revision->setRange(0, 99);
     m_revision->setValue(card.revision);
-    form->addRow(QStringLiteral("Изм."), m_revision);
+    m_form->addRow(QStringLiteral("Изм."), m_revision);
     m_date = addField(QStringLiteral("Дата"), "dateEdit",
                       card.date.isValid() ? card.date.toString(DateFormat) : QString());
     m_date->setPlaceholderText(QStringLiteral("ДД.ММ.ГГГГ"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("projectCardButtons"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout()->addWidget(buttons);
+    column->addWidget(buttons);
     m_object->setMinimumWidth(360);
 }
 
@@ -64,7 +65,7 @@ QLineEdit *ProjectCardDialog::addField(const QString &label, const char *name, c
 {
     auto *field = new QLineEdit(text, this);
     field->setObjectName(QLatin1String(name));
-    static_cast<QFormLayout *>(layout()->itemAt(0)->layout())->addRow(label, field);
+    m_form->addRow(label, field);
     return field;
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 class QSpinBox;
 
@@ -29,6 +30,7 @@ private:
     QLineEdit *addField(const QString &label, const char *name, const QString &text);
 
     Dialogs &m_dialogs;
+    QFormLayout *m_form;
     QJsonObject m_kept;
     QLineEdit *m_object, *m_address, *m_customer, *m_designation;
     QComboBox *m_stage;

@@ -2,6 +2,7 @@
 #include "project/project_card_file.h"
 #include "ui/project_card_dialog.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QProcess>
@@ -43,6 +44,14 @@ TEST_F(ProjectCardWindow, TheCardFilledInGoesBesideTheReportAndIntoTheSpecificat
     fillCard([](ProjectCardDialog &dialog) {
         EXPECT_EQ(dialog.findChild<QLineEdit *>(QStringLiteral("supplierEdit"))->text(), u"ORVIKA");
         EXPECT_EQ(dialog.findChild<QComboBox *>(QStringLiteral("stageBox"))->currentText(), u"Р");
+        // Each field reads as its label, to the eye and to a screen reader.
+        for (const auto &[field, label] : {std::pair{"objectEdit", "Объект"}, std::pair{"dateEdit", "Дата"},
+                                           std::pair{"normControlEdit", "Н. контр."}}) {
+            QWidget *edit = dialog.findChild<QWidget *>(QLatin1String(field));
+            ASSERT_TRUE(edit) << field;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name),
+                      QString::fromUtf8(label));
+        }
         type(dialog, "objectEdit", QStringLiteral("Школа № 5"));
         type(dialog, "designationEdit", QStringLiteral("05-26-СОУЭ.С"));
         type(dialog, "developerEdit", QStringLiteral("Иванов"));
