@@ -16,15 +16,23 @@ using namespace bench;
 
 namespace {
 
-// The documents of the largest installation: 160 zones in 8 channels with every option.
+// The proposal for the largest installation: 160 zones in 8 channels with every option.
+orvika::Proposal largeProposal(benchmark::State &state, const orvika::Catalogue &catalogue,
+                               const orvika::Requirements &requirements)
+{
+    orvika::Proposal proposal =
+        orvika::calculate(catalogue, orvika::loadSchemeLibrary(DataDir).lines, requirements);
+    if (!proposal.complete)
+        state.SkipWithError("the installation does not compose");
+    return proposal;
+}
+
+// The documents of that installation.
 orvika::DocumentContent largeDocument(benchmark::State &state)
 {
     const orvika::Catalogue catalogue = bundledCatalogue();
     const orvika::Requirements requirements = largeInstallation();
-    const orvika::Proposal proposal =
-        orvika::calculate(catalogue, orvika::loadSchemeLibrary(DataDir).lines, requirements);
-    if (!proposal.complete)
-        state.SkipWithError("the installation does not compose");
+    const orvika::Proposal proposal = largeProposal(state, catalogue, requirements);
     return orvika::composeDocument(catalogue, requirements, proposal, QDate(2026, 12, 7), QLocale::c());
 }
 
@@ -46,10 +54,7 @@ void pdfEquipmentSpecification(benchmark::State &state)
 {
     const orvika::Catalogue catalogue = bundledCatalogue();
     const orvika::Requirements requirements = largeInstallation();
-    const orvika::Proposal proposal =
-        orvika::calculate(catalogue, orvika::loadSchemeLibrary(DataDir).lines, requirements);
-    if (!proposal.complete)
-        state.SkipWithError("the installation does not compose");
+    const orvika::Proposal proposal = largeProposal(state, catalogue, requirements);
     orvika::ProjectCard card;
     card.object = QStringLiteral("Торговый центр");
     card.designation = QStringLiteral("0417-24-СОУЭ.С");

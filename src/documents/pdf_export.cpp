@@ -1,35 +1,27 @@
 #include "documents/pdf_export.h"
 
-#include "catalogue/text_file.h"
 #include "documents/document_painter.h"
-
-#include <QBuffer>
-#include <QPdfWriter>
+#include "documents/pdf_file.h"
 
 namespace orvika {
+namespace {
+
+PdfPainting documentPainting(const DocumentContent &content)
+{
+    return {DocumentTitle, [](QPagedPaintDevice &device) { prepareDocumentPage(device); },
+            [&content](QPagedPaintDevice &device) { return paintDocument(device, content); }};
+}
+
+} // namespace
 
 QByteArray documentPdf(const DocumentContent &content)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(300);
-        writer.setTitle(DocumentTitle);
-        writer.setCreator(QStringLiteral("ORVIKA"));
-        prepareDocumentPage(writer);
-        if (paintDocument(writer, content) == 0)
-            return {};
-    } // the writer finishes the file when it goes
-    return buffer.data();
+    return paintedPdf(documentPainting(content));
 }
 
 std::optional<QString> writeDocumentPdf(const QString &path, const DocumentContent &content)
 {
-    const QByteArray bytes = documentPdf(content);
-    if (bytes.isEmpty())
-        return QStringLiteral("не удалось составить документ");
-    return writeFileAtomically(path, bytes);
+    return writePaintedPdf(path, documentPainting(content));
 }
 
 } // namespace orvika
