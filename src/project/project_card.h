@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lines/loudspeaker_lines.h"
+
 #include <QDate>
 #include <QJsonObject>
 #include <QString>
@@ -34,8 +36,9 @@ struct ProjectCard
     QString organisation;
     QString supplier = DefaultSupplier;
     ProjectPeople people;
-    int revision = 0; // Изм.
-    QDate date;       // null when left empty
+    int revision = 0;       // Изм.
+    QDate date;             // null when left empty
+    LoudspeakerLines lines; // each zone's loudspeakers and cable
     // The keys of the file this program does not know, written back as they were.
     QJsonObject kept;
 

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -44,6 +45,66 @@ QString text(const QJsonObject &object, const char *key)
     return value.toString();
 }
 
+QJsonValue optionalNumber(const std::optional<double> &value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+std::optional<double> optionalNumber(const QJsonValue &value)
+{
+    return value.isDouble() ? std::optional(value.toDouble()) : std::nullopt;
+}
+
+// The lines over what the file held under "lines": keys this program does not know stay.
+QJsonObject linesJson(const LoudspeakerLines &lines, QJsonObject object)
+{
+    object.insert(QStringLiteral("voltage"), lines.settings.voltage);
+    object.insert(QStringLiteral("lossLimit"), lines.settings.lossLimit);
+    object.insert(QStringLiteral("cableReserve"), lines.settings.cableReserve);
+    QJsonArray zones;
+    for (const ZoneLine &line : lines.zones) {
+        zones.append(QJsonObject{
+            {QStringLiteral("zone"), line.zone},
+            {QStringLiteral("name"), line.name},
+            {QStringLiteral("loudspeaker"), line.loudspeaker},
+            {QStringLiteral("power"), optionalNumber(line.power)},
+            {QStringLiteral("count"), line.count ? QJsonValue(*line.count) : QJsonValue(QJsonValue::Null)},
+            {QStringLiteral("length"), optionalNumber(line.length)},
+            {QStringLiteral("section"), optionalNumber(line.section)},
+            {QStringLiteral("cable"), line.cable},
+        });
+    }
+    object.insert(QStringLiteral("zones"), zones);
+    return object;
+}
+
+LoudspeakerLines linesFromJson(const QJsonObject &object)
+{
+    LoudspeakerLines lines;
+    const LineSettings defaults;
+    lines.settings.voltage = object.value(QStringLiteral("voltage")).toDouble(defaults.voltage);
+    lines.settings.lossLimit = object.value(QStringLiteral("lossLimit")).toDouble(defaults.lossLimit);
+    lines.settings.cableReserve =
+        object.value(QStringLiteral("cableReserve")).toDouble(defaults.cableReserve);
+    const QJsonArray zones = object.value(QStringLiteral("zones")).toArray();
+    for (const QJsonValue &value : zones) {
+        const QJsonObject zone = value.toObject();
+        ZoneLine line;
+        line.zone = zone.value(QStringLiteral("zone")).toInt(int(lines.zones.size()) + 1);
+        line.name = zone.value(QStringLiteral("name")).toString();
+        line.loudspeaker = zone.value(QStringLiteral("loudspeaker")).toString();
+        line.power = optionalNumber(zone.value(QStringLiteral("power")));
+        const std::optional<double> count = optionalNumber(zone.value(QStringLiteral("count")));
+        if (count)
+            line.count = int(*count);
+        line.length = optionalNumber(zone.value(QStringLiteral("length")));
+        line.section = optionalNumber(zone.value(QStringLiteral("section")));
+        line.cable = zone.value(QStringLiteral("cable")).toString();
+        lines.zones.append(line);
+    }
+    return lines;
+}
+
 } // namespace
 
 QString projectCardPathFor(const QString &reportPath)
@@ -67,6 +128,9 @@ QByteArray projectCardJson(const ProjectCard &card)
     object.insert(QStringLiteral("people"), people);
     object.insert(QStringLiteral("revision"), card.revision);
     object.insert(QStringLiteral("date"), card.date.isValid() ? card.date.toString(Qt::ISODate) : QString());
+    const QJsonValue keptLines = card.kept.value(QStringLiteral("lines"));
+    if (!card.lines.isEmpty() || keptLines.isObject())
+        object.insert(QStringLiteral("lines"), linesJson(card.lines, keptLines.toObject()));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -96,6 +160,8 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
     const QJsonValue revision = object.value(QStringLiteral("revision"));
     card.revision = revision.isString() ? revision.toString().toInt() : revision.toInt();
     card.date = QDate::fromString(object.value(QStringLiteral("date")).toString(), Qt::ISODate);
+    const QJsonObject lines = object.value(QStringLiteral("lines")).toObject();
+    card.lines = linesFromJson(lines);
 
     card.kept = object;
     for (const char *known : {"format", "version", "revision", "date"})
@@ -109,6 +175,13 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
         card.kept.remove(QStringLiteral("people"));
     else
         card.kept.insert(QStringLiteral("people"), keptPeople);
+    QJsonObject keptLines = lines;
+    for (const char *known : {"voltage", "lossLimit", "cableReserve", "zones"})
+        keptLines.remove(QLatin1String(known));
+    if (keptLines.isEmpty())
+        card.kept.remove(QStringLiteral("lines"));
+    else
+        card.kept.insert(QStringLiteral("lines"), keptLines);
     read.outcome = ProjectCardRead::Card;
     return read;
 }

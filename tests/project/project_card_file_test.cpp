@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
@@ -68,7 +69,8 @@ TEST(ProjectCardFile, KeepsKeysItDoesNotKnow)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.json"));
     writeBytes(path, R"({"format": "orvika-project", "version": 1, "object": "Школа",
-        "lines": {"voltage": 100}, "people": {"developer": "Иванов", "deputy": "Смирнов"}})");
+        "drawings": {"scale": 100}, "lines": {"voltage": 70, "colour": "red"},
+        "people": {"developer": "Иванов", "deputy": "Смирнов"}})");
     ProjectCardRead read = readProjectCard(path);
     ASSERT_EQ(read.outcome, ProjectCardRead::Card);
     read.card.object = QStringLiteral("Школа № 2");
@@ -76,9 +78,40 @@ TEST(ProjectCardFile, KeepsKeysItDoesNotKnow)
 
     const QJsonObject json = QJsonDocument::fromJson(fileBytes(path)).object();
     EXPECT_EQ(json.value(u"object").toString(), u"Школа № 2");
-    EXPECT_EQ(json.value(u"lines").toObject().value(u"voltage").toInt(), 100);
+    EXPECT_EQ(json.value(u"drawings").toObject().value(u"scale").toInt(), 100);
+    EXPECT_EQ(json.value(u"lines").toObject().value(u"voltage").toInt(), 70);
+    EXPECT_EQ(json.value(u"lines").toObject().value(u"colour").toString(), u"red");
     EXPECT_EQ(json.value(u"people").toObject().value(u"deputy").toString(), u"Смирнов");
     EXPECT_EQ(json.value(u"people").toObject().value(u"developer").toString(), u"Иванов");
+}
+
+TEST(ProjectCardFile, KeepsTheLoudspeakerLines)
+{
+    ProjectCard card = filledCard();
+    card.lines.settings = {70, 5, 10};
+    ZoneLine hall;
+    hall.zone = 1;
+    hall.name = QStringLiteral("Холл, 1 этаж");
+    hall.loudspeaker = QStringLiteral("K-3820 Громкоговоритель потолочный 6 Вт");
+    hall.power = 6;
+    hall.count = 12;
+    hall.length = 180;
+    hall.section = 1.5;
+    hall.cable = QStringLiteral("КПСнг(А)-FRLS");
+    ZoneLine unstated;
+    unstated.zone = 2;
+    card.lines.zones = {hall, unstated};
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.json"));
+    ASSERT_EQ(writeProjectCard(path, card), std::nullopt);
+    const QJsonObject lines = QJsonDocument::fromJson(fileBytes(path)).object().value(u"lines").toObject();
+    EXPECT_EQ(lines.value(u"lossLimit").toDouble(), 5);
+    const QJsonObject first = lines.value(u"zones").toArray().at(0).toObject();
+    EXPECT_EQ(first.value(u"section").toDouble(), 1.5);
+    EXPECT_EQ(first.value(u"count").toInt(), 12);
+    EXPECT_TRUE(lines.value(u"zones").toArray().at(1).toObject().value(u"power").isNull());
+    EXPECT_EQ(readProjectCard(path).card, card);
 }
 
 // A file of the card's name that is not a card is never replaced, and says why.
