@@ -91,6 +91,19 @@ public:
     // calculation List3 shows.
     void setProjectCard(const ProjectCard &card);
 
+    // The loudspeaker lines of the card (lines_rules.cpp): one line a zone, as many as the system has
+    // zones (one when it is not multi-zone).
+    int lineZoneCount() const;
+    void setLoudspeakerLines(const LoudspeakerLines &lines);
+    // The power the zone list holds for a zone (1-based), as the calculation will read it.
+    std::optional<double> zoneListPower(int zone) const;
+    // "Перенести мощности в список зон": offered when the load is given by zones and every zone's
+    // line has its power.
+    bool canTransferZonePowers() const;
+    // Empties the zone list as "Очистить" does, then adds each zone's power as if typed into the zone
+    // dialog, with its checks and messages; stops at the first the dialog's rule refuses.
+    void transferZonePowers();
+
     // Public procedures, called by the controls' rules and by the report replay.
     void ppkz(std::int16_t kz);
     void ppkk(std::int16_t kk);
@@ -147,6 +160,8 @@ private:
     // power_rules.cpp
     void powerModeRule();
     void addZone();
+    bool zoneMayBeAdded();
+    bool addZoneAnswer(const QString &answer);
     void clearZones();
     void clearSources();
 

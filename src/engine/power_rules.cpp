@@ -40,36 +40,47 @@ bool MainWindowModel::acceptsTypedPower(const QString &typed)
 
 void MainWindowModel::addZone()
 {
-    if (!ticked(CheckBoxId::Check1)) {
-        m_dialogs.message(QStringLiteral("Выберите многозонную систему и установите нужное количество зон"));
+    if (!zoneMayBeAdded())
         return;
-    }
-    if (m_state.zoneListCount >= m_state.zoneCount) {
-        m_dialogs.message(QStringLiteral("Общеее количество зон - ") + counter(CounterId::VSKZ).shown);
-        return;
-    }
     // The prompt names 1000 W; the limit applied is 1500 W.
     const QString prompt = QStringLiteral("Введите мощность зоны ") +
                            QString::number(m_state.zoneListCount + 1) + MessageLineBreak +
                            QStringLiteral("Мощность зоны не должна превышать 1000Вт.");
-    const QString answer = m_dialogs.input(ZoneDialogTitle, prompt, QString(), InputPlace::OverWindow);
+    addZoneAnswer(m_dialogs.input(ZoneDialogTitle, prompt, QString(), InputPlace::OverWindow));
+}
 
+bool MainWindowModel::zoneMayBeAdded()
+{
+    if (!ticked(CheckBoxId::Check1)) {
+        m_dialogs.message(QStringLiteral("Выберите многозонную систему и установите нужное количество зон"));
+        return false;
+    }
+    if (m_state.zoneListCount >= m_state.zoneCount) {
+        m_dialogs.message(QStringLiteral("Общеее количество зон - ") + counter(CounterId::VSKZ).shown);
+        return false;
+    }
+    return true;
+}
+
+bool MainWindowModel::addZoneAnswer(const QString &answer)
+{
     // The answer must be a number in the user's notation; its value is what the calculation will read
     // from the line later, the number at its start with a period as the decimal point.
     const double power = leadingNumber(answer);
     if (!localeNumber(answer, QLocale()) || !(power > 0)) {
         m_dialogs.message(QStringLiteral("Ведите (цифровое)значение можности в ваттах"));
-        return;
+        return false;
     }
     if (power > ZonePowerLimit) {
         m_dialogs.message(QStringLiteral("Мощность зоны не должна превышать ") +
                           QString::number(ZonePowerLimit) + QStringLiteral(" Вт"));
-        return;
+        return false;
     }
     ++m_state.zoneListCount;
     m_zoneList.items.append(QStringLiteral("Зона ") + QString::number(m_state.zoneListCount) +
                             QStringLiteral(" - ") + answer + QStringLiteral(" Вт"));
     enable(ButtonId::CmdDl, true);
+    return true;
 }
 
 void MainWindowModel::clearZones()

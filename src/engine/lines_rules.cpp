@@ -1,0 +1,61 @@
+#include "catalogue/numbers.h"
+#include "engine/main_window_model.h"
+
+#include <QLocale>
+
+// The loudspeaker lines of the project's card, and the zone powers they give the zone list.
+namespace orvika {
+
+int MainWindowModel::lineZoneCount() const
+{
+    return ticked(CheckBoxId::Check1) ? m_state.zoneCount : 1;
+}
+
+void MainWindowModel::setLoudspeakerLines(const LoudspeakerLines &lines)
+{
+    ProjectCard card = m_card;
+    card.lines = lines;
+    setProjectCard(card);
+}
+
+std::optional<double> MainWindowModel::zoneListPower(int zone) const
+{
+    if (zone < 1 || zone > m_zoneList.items.size())
+        return std::nullopt;
+    // "Зона N - <power> Вт": the power as the calculation reads it.
+    const QString &item = m_zoneList.items.at(zone - 1);
+    return leadingNumber(QStringView(item).mid(item.indexOf(QStringLiteral(" - ")) + 3));
+}
+
+bool MainWindowModel::canTransferZonePowers() const
+{
+    if (m_controls.powerMode != PowerMode::PerZone)
+        return false;
+    const int zones = lineZoneCount();
+    for (int zone = 1; zone <= zones; ++zone) {
+        const auto line = std::find_if(m_card.lines.zones.cbegin(), m_card.lines.zones.cend(),
+                                       [zone](const ZoneLine &l) { return l.zone == zone; });
+        if (line == m_card.lines.zones.cend() || !line->zonePower())
+            return false;
+    }
+    return true;
+}
+
+void MainWindowModel::transferZonePowers()
+{
+    const Action action(*this);
+    if (!canTransferZonePowers())
+        return;
+    clearZones();
+    // Typed as the user types a number: in the user's notation, without group separators.
+    QLocale notation;
+    notation.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (int zone = 1; zone <= lineZoneCount(); ++zone) {
+        const auto line = std::find_if(m_card.lines.zones.cbegin(), m_card.lines.zones.cend(),
+                                       [zone](const ZoneLine &l) { return l.zone == zone; });
+        if (!zoneMayBeAdded() || !addZoneAnswer(notation.toString(*line->zonePower(), 'g', 15)))
+            return;
+    }
+}
+
+} // namespace orvika
