@@ -64,7 +64,9 @@ struct Options
         QStringLiteral("export"),
         QStringLiteral(
             "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
-            "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, или рисунок: rack-svg "
+            "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, линии громкоговорителей: "
+            "lines-csv, "
+            "или рисунок: rack-svg "
             "(вид шкафа), diagram-svg (блок-схема). "
             "Файл \"Спецификация.dat\" не изменяется."),
         QStringLiteral("формат")};
@@ -162,11 +164,10 @@ int run(Options &options, bool parsed)
 
     const QString format = parser.value(options.exportOption);
     if (!ExportFormats.contains(format))
-        return usageError(
-            QStringLiteral(
-                "Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, gost-xlsx, rack-svg или "
-                "diagram-svg).")
-                .arg(format));
+        return usageError(QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, "
+                                         "gost-xlsx, lines-csv, rack-svg или "
+                                         "diagram-svg).")
+                              .arg(format));
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));
     if (files.size() != 1)

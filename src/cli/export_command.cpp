@@ -7,6 +7,8 @@
 #include "engine/main_window_model.h"
 #include "engine/report_restore.h"
 #include "engine/startup_data.h"
+#include "lines/line_table.h"
+#include "lines/lines_csv.h"
 #include "pictures/picture.h"
 #include "pictures/proposal_pictures.h"
 #include "project/project_card_file.h"
@@ -48,18 +50,18 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
         return writeSpecificationFile(
             format == u"gost-pdf" ? SpecificationFormat::Pdf : SpecificationFormat::Xlsx, path,
             composeEquipmentSpecification(catalogue, requirements, proposal, card));
+    if (format == u"lines-csv")
+        return writeFileAtomically(path, linesCsv(card.lines, lineZoneCount(requirements)));
     if (format == u"rack-svg")
         return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
     if (format == u"diagram-svg")
-        return writePictureSvg(path, proposalDiagramPicture(catalogue, requirements, proposal));
+        return writePictureSvg(path, proposalDiagramPicture(catalogue, requirements, proposal, card.lines));
     const DocumentFormat document = format == u"pdf"   ? DocumentFormat::Pdf
                                     : format == u"csv" ? DocumentFormat::Csv
                                                        : DocumentFormat::Xlsx;
-    DocumentContent content = proposalDocument(catalogue, requirements, proposal, document,
-                                               QDate::currentDate(), QLocale::system());
-    content.object = card.object;
-    content.customer = card.customer;
-    return writeDocumentFile(document, path, content);
+    return writeDocumentFile(document, path,
+                             proposalDocument(catalogue, requirements, proposal, document,
+                                              QDate::currentDate(), QLocale::system(), card));
 }
 
 } // namespace

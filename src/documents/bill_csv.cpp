@@ -12,6 +12,10 @@ QByteArray billAsCsv(const DocumentContent &content)
     for (const DocumentRow &row : content.rows)
         text += csvRow({QString::number(row.position), row.designation, QString::number(row.quantity),
                         figureText(row.unitPowerDraw), figureText(row.unitHeightUnits), row.reason});
+    // The loudspeaker lines' products and materials follow, their unit in the note.
+    for (const MaterialRow &material : content.materials)
+        text += csvRow({QString::number(material.position), material.designation,
+                        figureText(material.quantity), QString(), QString(), material.note});
     return csvFile(text);
 }
 

@@ -4,6 +4,7 @@
 #include "calc/requirements.h"
 #include "catalogue/catalogue.h"
 #include "documents/picture.h"
+#include "project/project_card.h"
 
 #include <QDate>
 #include <QList>
@@ -42,6 +43,16 @@ struct DocumentRow
     }
 };
 
+// A product or material the loudspeaker lines add, numbered on from the proposed lines.
+struct MaterialRow
+{
+    int position = 0;
+    QString designation;
+    QString unit; // "шт." or "м"
+    double quantity = 0;
+    QString note; // the zones it serves
+};
+
 struct DocumentContent
 {
     QDate date;
@@ -53,7 +64,15 @@ struct DocumentContent
     std::int64_t heatBtuPerHour = 0;
     QString schemeChoice;
     QList<Picture> pictures; // a page each, after the tables
+    // From the loudspeaker lines of the project's card, when it has any.
+    QList<MaterialRow> materials;
+    QList<QStringList> lineRows; // the page "Линии громкоговорителей": a zone a row, the window's columns
+    QString lineSettings; // the voltage, the loss limit and the cable reserve, in words
 };
+
+// The parts of the project's card the documents show: the object and the customer, the loudspeaker
+// lines' products and materials and their table (of the zones the requirements have).
+void addProjectParts(DocumentContent &content, const ProjectCard &card, const Requirements &requirements);
 
 // A figure of a table cell with a decimal comma; empty where the catalogue gives none.
 QString figureText(const std::optional<double> &value);

@@ -260,6 +260,86 @@ private:
     bool m_headerShown = false;
 };
 
+// A plain table of captioned columns whose header is repeated on every page it takes.
+class PlainTable
+{
+public:
+    PlainTable(Flow &flow, const QStringList &captions, const QList<double> &columnMm, double points)
+        : m_flow(flow), m_captions(captions), m_font(documentFont(points)),
+          m_headerFont(documentFont(points, true))
+    {
+        double total = 0;
+        for (double width : columnMm)
+            total += width;
+        for (double width : columnMm)
+            m_widths.append(flow.width() * width / total);
+        for (qsizetype i = 0; i < captions.size(); ++i)
+            m_alignments.append(Qt::AlignLeft);
+    }
+
+    void row(const QStringList &texts)
+    {
+        const double height = m_flow.cellHeight(m_font, m_widths, texts);
+        const double header = m_flow.cellHeight(m_headerFont, m_widths, m_captions);
+        if (m_flow.makeRoom(height + (m_headerShown ? 0 : header)) || !m_headerShown) {
+            QList<Qt::Alignment> centred(m_captions.size(), Qt::AlignHCenter);
+            m_flow.cells(m_headerFont, m_widths, m_captions, centred, header);
+            m_headerShown = true;
+        }
+        m_flow.cells(m_font, m_widths, texts, m_alignments, height);
+    }
+
+private:
+    Flow &m_flow;
+    QStringList m_captions;
+    QFont m_font, m_headerFont;
+    QList<double> m_widths;
+    QList<Qt::Alignment> m_alignments;
+    bool m_headerShown = false;
+};
+
+// The products and materials of the loudspeaker lines, after the proposed equipment.
+void flowMaterials(Flow &flow, const DocumentContent &content, const QFont &heading, double gap)
+{
+    if (content.materials.isEmpty())
+        return;
+    flow.paragraph(heading, QStringLiteral("Изделия и материалы"), gap);
+    PlainTable table(flow,
+                     {QStringLiteral("№"), QStringLiteral("Обозначение"), QStringLiteral("Кол-во"),
+                      QStringLiteral("Ед."), QStringLiteral("Примечание")},
+                     {8, 80, 15, 10, 67}, 7.5);
+    for (const MaterialRow &material : content.materials)
+        table.row({QString::number(material.position), material.designation, figureText(material.quantity),
+                   material.unit, material.note});
+}
+
+// The page "Линии громкоговорителей": the lines' table in the columns that fit the page.
+void flowLines(Flow &flow, const DocumentContent &content)
+{
+    if (content.lineRows.isEmpty())
+        return;
+    flow.breakPage();
+    flow.paragraph(documentFont(10.5, true), QStringLiteral("Линии громкоговорителей"));
+    flow.paragraph(documentFont(8), content.lineSettings, flow.mm(1));
+    flow.advance(flow.mm(3));
+    // Of the window's columns: Зона, Название, Громкоговоритель, Кол-во, Мощность зоны, Длина,
+    // Сечение, Марка кабеля, Сопротивление, Потери, Уровень, Мин. сечение, Вывод.
+    static const QList<int> shown = {0, 1, 2, 4, 8, 5, 6, 7, 9, 10, 11, 12, 13};
+    const QStringList captions = {
+        QStringLiteral("Зона"),      QStringLiteral("Название"),    QStringLiteral("Громкоговоритель"),
+        QStringLiteral("Кол-во"),    QStringLiteral("P зоны, Вт"),  QStringLiteral("Длина, м"),
+        QStringLiteral("S, мм²"),    QStringLiteral("Кабель"),      QStringLiteral("R, Ом"),
+        QStringLiteral("Потери, %"), QStringLiteral("Уровень, дБ"), QStringLiteral("Мин. S, мм²"),
+        QStringLiteral("Вывод")};
+    PlainTable table(flow, captions, {7, 20, 30, 8, 10, 10, 8, 18, 9, 10, 10, 10, 20}, 6.5);
+    for (const QStringList &row : content.lineRows) {
+        QStringList texts;
+        for (int column : shown)
+            texts.append(row.value(column));
+        table.row(texts);
+    }
+}
+
 // The whole document once; returns the pages it took.
 int flowDocument(QPagedPaintDevice &device, QPainter *painter, int pageCount, const DocumentContent &content)
 {
@@ -292,6 +372,7 @@ int flowDocument(QPagedPaintDevice &device, QPainter *painter, int pageCount, co
     EquipmentTable table(flow);
     for (const DocumentRow &line : content.rows)
         table.row(line);
+    flowMaterials(flow, content, heading, gap);
 
     const Totals &totals = content.totals;
     flow.paragraph(heading, QStringLiteral("Итого"), gap);
@@ -302,6 +383,7 @@ int flowDocument(QPagedPaintDevice &device, QPainter *painter, int pageCount, co
     flow.paragraph(body, QStringLiteral("Высота в шкафу: %1 U").arg(totals.heightUnits));
     flow.paragraph(body, QStringLiteral("Блоков: %1 шт.").arg(totals.blockCount));
     flow.paragraph(body, QStringLiteral("Примерная блок-схема: ") + content.schemeChoice, gap);
+    flowLines(flow, content);
     for (const Picture &picture : content.pictures)
         flow.picturePage(picture);
     flow.endPage();

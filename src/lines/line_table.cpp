@@ -58,6 +58,11 @@ QStringList lineTableRow(const ZoneLine &line, const LineSettings &settings)
     return row;
 }
 
+int lineZoneCount(const Requirements &requirements)
+{
+    return requirements.multiZone ? std::max(1, int(requirements.zoneCount)) : 1;
+}
+
 QList<ZoneLine> shownZoneLines(const LoudspeakerLines &lines, int zoneCount)
 {
     QList<ZoneLine> shown;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/requirements.h"
 #include "lines/loudspeaker_lines.h"
 
 #include <QList>
@@ -17,6 +18,9 @@ const QStringList &lineTableHeader();
 // A zone's row: what was stated as given, the figures with a decimal comma (resistance, loss and
 // level to two decimals), empty figures for a line short of them.
 QStringList lineTableRow(const ZoneLine &line, const LineSettings &settings);
+
+// The zones that have lines: the zone count of a multi-zone system, else one.
+int lineZoneCount(const Requirements &requirements);
 
 // The lines of zones 1 … zoneCount in order, a line with nothing stated where the card has none.
 QList<ZoneLine> shownZoneLines(const LoudspeakerLines &lines, int zoneCount);

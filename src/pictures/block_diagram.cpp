@@ -156,7 +156,8 @@ QString zonesHeading(int first, int last)
 
 // Each zone with its power while they fit a column, else groups of consecutive zones with their sum;
 // the zones of a stated total as one box with the load; a single zone as the load alone.
-QList<DiagramBox> zoneBoxes(const Requirements &requirements, const Proposal &proposal)
+QList<DiagramBox> zoneBoxes(const Requirements &requirements, const Proposal &proposal,
+                            const QMap<int, QString> &zoneNames)
 {
     QList<DiagramBox> boxes;
     const QStringList &lines = requirements.zoneLines;
@@ -171,7 +172,12 @@ QList<DiagramBox> zoneBoxes(const Requirements &requirements, const Proposal &pr
             // A zone alone keeps the name it was listed under.
             const QString listed = lines[first - 1].section(QStringLiteral(" - "), 0, 0).trimmed();
             const QString heading = group == 1 && !listed.isEmpty() ? listed : zonesHeading(first, last);
-            boxes.append(zoneBox(heading, watts(power), first, last, power));
+            const QString name = group == 1 ? zoneNames.value(first).trimmed() : QString();
+            if (!name.isEmpty())
+                boxes.append(
+                    zoneBox(name, heading + QStringLiteral(", ") + watts(power), first, last, power));
+            else
+                boxes.append(zoneBox(heading, watts(power), first, last, power));
         }
     } else if (requirements.multiZone && requirements.zoneCount > 1) {
         boxes.append(zoneBox(zonesHeading(1, requirements.zoneCount),
@@ -395,13 +401,13 @@ QSizeF sizeOf(const BlockDiagram &diagram)
 } // namespace
 
 BlockDiagram layoutBlockDiagram(const Catalogue &catalogue, const Requirements &requirements,
-                                const Proposal &proposal)
+                                const Proposal &proposal, const QMap<int, QString> &zoneNames)
 {
     BlockDiagram diagram;
     diagram.caption = captionOf(proposal);
     const QHash<int, int> served = interfacesOfSources(catalogue, proposal);
     diagram.boxes = unitBoxes(proposal, served);
-    const QList<DiagramBox> zones = zoneBoxes(requirements, proposal);
+    const QList<DiagramBox> zones = zoneBoxes(requirements, proposal, zoneNames);
     diagram.boxes.append(zones);
 
     // Rows per column; the sources and their interfaces count together.

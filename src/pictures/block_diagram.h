@@ -6,6 +6,7 @@
 #include "pictures/picture.h"
 
 #include <QList>
+#include <QMap>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -73,8 +74,10 @@ struct BlockDiagram
 // More zones than this are drawn in boxes of consecutive zones.
 inline constexpr int DiagramZoneLimit = 20;
 
+// A zone drawn in a box of its own is headed by its name in zoneNames (1-based) when it has one, its
+// number and power beneath.
 BlockDiagram layoutBlockDiagram(const Catalogue &catalogue, const Requirements &requirements,
-                                const Proposal &proposal);
+                                const Proposal &proposal, const QMap<int, QString> &zoneNames = {});
 
 Picture blockDiagramPicture(const BlockDiagram &diagram);
 

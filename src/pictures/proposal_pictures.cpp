@@ -13,25 +13,29 @@ Picture proposalRackPicture(const Catalogue &catalogue, const Requirements &requ
 }
 
 Picture proposalDiagramPicture(const Catalogue &catalogue, const Requirements &requirements,
-                               const Proposal &proposal)
+                               const Proposal &proposal, const LoudspeakerLines &lines)
 {
-    return blockDiagramPicture(layoutBlockDiagram(catalogue, requirements, proposal));
+    QMap<int, QString> names;
+    for (const ZoneLine &line : lines.zones)
+        names.insert(line.zone, line.name);
+    return blockDiagramPicture(layoutBlockDiagram(catalogue, requirements, proposal, names));
 }
 
 QList<Picture> proposalPictures(const Catalogue &catalogue, const Requirements &requirements,
-                                const Proposal &proposal)
+                                const Proposal &proposal, const LoudspeakerLines &lines)
 {
     return {proposalRackPicture(catalogue, requirements, proposal),
-            proposalDiagramPicture(catalogue, requirements, proposal)};
+            proposalDiagramPicture(catalogue, requirements, proposal, lines)};
 }
 
 DocumentContent proposalDocument(const Catalogue &catalogue, const Requirements &requirements,
                                  const Proposal &proposal, DocumentFormat format, const QDate &date,
-                                 const QLocale &locale)
+                                 const QLocale &locale, const ProjectCard &card)
 {
     DocumentContent content = composeDocument(catalogue, requirements, proposal, date, locale);
+    addProjectParts(content, card, requirements);
     if (format == DocumentFormat::Pdf)
-        content.pictures = proposalPictures(catalogue, requirements, proposal);
+        content.pictures = proposalPictures(catalogue, requirements, proposal, card.lines);
     return content;
 }
 

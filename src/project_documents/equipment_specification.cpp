@@ -2,6 +2,8 @@
 
 #include "calc/calculation_state.h"
 #include "calc/reasons.h"
+#include "lines/line_materials.h"
+#include "lines/line_table.h"
 
 #include <array>
 
@@ -62,9 +64,36 @@ QString modelCode(const QString &designation)
     return designation.section(u' ', 0, 0, QString::SectionSkipEmpty);
 }
 
+// A designation led by a model code ("K-3820 …") names the unit after it; a typed one whole.
+bool ledByModelCode(const QString &designation)
+{
+    const QString first = modelCode(designation);
+    return std::any_of(first.cbegin(), first.cend(), [](QChar c) { return c.isDigit(); });
+}
+
+SpecificationRow materialRow(const LineMaterial &material, const ProjectCard &card, int position)
+{
+    SpecificationRow row;
+    row.position = QString::number(position);
+    if (material.kind == LineMaterial::Loudspeaker) {
+        const bool coded = ledByModelCode(material.designation);
+        row.name = coded ? unitName(material.designation) : material.designation;
+        row.type = coded ? modelCode(material.designation) : QString();
+        row.supplier = card.supplier;
+    } else {
+        row.name = material.section ? QStringLiteral("Кабель 2×%1 мм²").arg(lineNumber(*material.section))
+                                    : QStringLiteral("Кабель");
+        row.type = material.designation;
+    }
+    row.unit = material.unit();
+    row.quantity = material.quantity;
+    row.note = material.zonesText();
+    return row;
+}
+
 } // namespace
 
-EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Requirements &,
+EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Requirements &requirements,
                                                      const Proposal &proposal, const ProjectCard &card)
 {
     EquipmentSpecification specification;
@@ -85,6 +114,16 @@ EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Re
         row.unit = PiecesUnit;
         row.quantity = item.quantity;
         specification.rows.append(row);
+    }
+    const QList<LineMaterial> materials = lineMaterials(card.lines, lineZoneCount(requirements));
+    if (!materials.isEmpty()) {
+        SpecificationRow section;
+        section.heading = true;
+        section.name = ProductsSection;
+        specification.rows.append(section);
+        int position = int(proposal.lines.size());
+        for (const LineMaterial &material : materials)
+            specification.rows.append(materialRow(material, card, ++position));
     }
     specification.totalsNote =
         QStringLiteral("Потребляемая мощность оборудования — %1 Вт; высота в шкафу — %2 U.")

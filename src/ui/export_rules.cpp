@@ -27,11 +27,8 @@ void MainWindow::connectExportRules()
 DocumentContent MainWindow::finishedDocument(DocumentFormat format) const
 {
     const FinishedCalculation &finished = *m_model.finishedCalculation();
-    DocumentContent content = proposalDocument(m_model.state().catalogue, finished.requirements,
-                                               finished.proposal, format, QDate::currentDate(), QLocale());
-    content.object = m_model.projectCard().object;
-    content.customer = m_model.projectCard().customer;
-    return content;
+    return proposalDocument(m_model.state().catalogue, finished.requirements, finished.proposal, format,
+                            QDate::currentDate(), QLocale(), m_model.projectCard());
 }
 
 void MainWindow::printDocument()
@@ -88,7 +85,8 @@ void MainWindow::showPicture(View view)
     const Proposal &proposal = m_model.finishedCalculation()->proposal;
     const bool rack = view == View::Rack;
     const Picture picture = rack ? proposalRackPicture(m_model.state().catalogue, requirements, proposal)
-                                 : proposalDiagramPicture(m_model.state().catalogue, requirements, proposal);
+                                 : proposalDiagramPicture(m_model.state().catalogue, requirements, proposal,
+                                                          m_model.projectCard().lines);
     if (m_pictureWindow)
         m_pictureWindow->close();
     auto *window = new PictureWindow(picture, m_dialogs, m_model.state().appDir,

@@ -67,6 +67,20 @@ void writeBill(lxw_workbook *book, const DocumentContent &content, Texts &utf8)
     worksheet_write_formula_num(sheet, row, 3, utf8(sum("D")), bold, power);
     worksheet_write_formula_num(sheet, row, 4, utf8(sum("E")), bold, height);
 
+    // The loudspeaker lines' products and materials, below the totals their formulas leave out.
+    if (!content.materials.isEmpty()) {
+        row += 2;
+        worksheet_write_string(sheet, row++, 1, utf8(QStringLiteral("Изделия и материалы")), bold);
+        for (const MaterialRow &material : content.materials) {
+            worksheet_write_number(sheet, row, 0, material.position, nullptr);
+            worksheet_write_string(sheet, row, 1, utf8(material.designation), nullptr);
+            worksheet_write_number(sheet, row, 2, material.quantity, nullptr);
+            worksheet_write_string(sheet, row, 5, utf8(material.note), wrapped);
+            fit(1, material.designation);
+            ++row;
+        }
+    }
+
     for (int column = 0; column < int(Header.size()); ++column)
         worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(column),
                              std::min(widths[size_t(column)] + 2, WidestColumn), nullptr);

@@ -1,0 +1,16 @@
+#include "lines/lines_csv.h"
+
+#include "lines/line_table.h"
+#include "report/csv_field.h"
+
+namespace orvika {
+
+QByteArray linesCsv(const LoudspeakerLines &lines, int zoneCount)
+{
+    QString text = csvRow(lineTableHeader());
+    for (const ZoneLine &line : shownZoneLines(lines, zoneCount))
+        text += csvRow(lineTableRow(line, lines.settings));
+    return csvFile(text);
+}
+
+} // namespace orvika
