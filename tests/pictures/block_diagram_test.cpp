@@ -319,6 +319,23 @@ INSTANTIATE_TEST_SUITE_P(
         ZoneCase{"ASingleZoneAsTheLoad", PowerMode::Total, false, 1, 1, "Нагрузка", "1000 Вт", "Нагрузка"}),
     [](const ::testing::TestParamInfo<ZoneCase> &info) { return std::string(info.param.label); });
 
+// A zone in a box of its own is headed by the name its loudspeaker line gives it, its number and
+// power beneath; zones drawn together keep their numbers.
+TEST(DiagramZoneNames, NameTheZonesDrawnAlone)
+{
+    const Requirements requirements = smallInstallation();
+    const Proposal proposal = calculated(requirements).proposal;
+    const BlockDiagram diagram =
+        layoutBlockDiagram(bundledCatalogue(), requirements, proposal,
+                           {{1, QStringLiteral("Холл, 1 этаж")}, {3, QStringLiteral(" ")}});
+    QStringList zones;
+    for (const DiagramBox &box : diagram.boxes) {
+        if (box.column == DiagramColumn::Zones)
+            zones.append(box.designation + u'|' + box.detail);
+    }
+    EXPECT_EQ(zones, QStringList({"Холл, 1 этаж|Зона 1, 100 Вт", "Зона 2|60 Вт", "Зона 3|40 Вт"}));
+}
+
 // The team's aim is 50 ms for the largest picture laid out and written as SVG; printed, not asserted,
 // since a loaded machine would make it flaky.
 TEST(BlockDiagramTiming, LargestLaidOutAndWrittenAsSvg)
