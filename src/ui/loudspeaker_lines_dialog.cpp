@@ -16,9 +16,11 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace orvika {
@@ -131,8 +133,7 @@ LoudspeakerLinesDialog::LoudspeakerLinesDialog(MainWindowModel &model, WindowDia
     column->addLayout(commands);
 
     showAllFigures();
-    m_table->resizeColumnsToContents();
-    m_table->resizeRowsToContents();
+    fitColumns();
     // Wide enough for every column when the screen allows it, rather than a scroll bar from the start.
     int width = m_table->frameWidth() * 2 + m_table->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < ColumnCount; ++c)
@@ -145,6 +146,7 @@ LoudspeakerLinesDialog::LoudspeakerLinesDialog(MainWindowModel &model, WindowDia
 void LoudspeakerLinesDialog::buildSettings(QWidget *box)
 {
     auto *form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->setContentsMargins(0, 0, 0, 0);
     m_voltage = new QComboBox(box);
     m_voltage->setObjectName(QStringLiteral("lineVoltageBox"));
@@ -237,6 +239,50 @@ void LoudspeakerLinesDialog::fillRow(int row)
     section->setCurrentIndex(line.section ? std::max(0, section->findData(*line.section)) : 0);
     connect(section, &QComboBox::currentIndexChanged, this, [this, row] { sectionChosen(row); });
     m_table->setCellWidget(row, SectionColumn, section);
+}
+
+// A caption wraps at its spaces rather than widening its column beyond its longest word and figures;
+// the names and marks are given room for a few words.
+void LoudspeakerLinesDialog::fitColumns()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    const QFontMetrics metrics = header->fontMetrics();
+    const int margin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin) + 4;
+    const QFontMetrics cells = m_table->fontMetrics();
+    const int padding = 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    const auto contents = [&](int c) {
+        int width = 0;
+        for (int row = 0; row < m_table->rowCount(); ++row) {
+            if (const QWidget *widget = m_table->cellWidget(row, c))
+                width = std::max(width, widget->sizeHint().width());
+            else
+                width = std::max(width, cells.horizontalAdvance(m_table->item(row, c)->text()) + padding);
+        }
+        return width;
+    };
+    int lines = 1;
+    for (int c = 0; c < ColumnCount; ++c) {
+        int word = 0;
+        for (const QString &part : Captions[c].split(u' '))
+            word = std::max(word, metrics.horizontalAdvance(part));
+        int width = std::max(word + margin, contents(c));
+        if (c >= ZonePowerColumn && c < VerdictColumn)
+            width = std::max(width, cells.horizontalAdvance(QStringLiteral("-00,00")) + padding);
+        if (c == NameColumn || c == CableColumn)
+            width =
+                std::max(width, cells.horizontalAdvance(QStringLiteral("КПСнг(А)-FRLS 1x2x1,5")) + padding);
+        if (c == VerdictColumn)
+            width = std::max(
+                width, cells.horizontalAdvance(QStringLiteral("потери 26,8 % > 10 %; в списке зон 1500 Вт")) +
+                           padding);
+        m_table->setColumnWidth(c, width);
+        const QRect wrapped =
+            metrics.boundingRect(QRect(0, 0, width - margin, 1000), Qt::TextWordWrap, Captions[c]);
+        lines = std::max(lines, int(std::ceil(double(wrapped.height()) / metrics.lineSpacing())));
+    }
+    header->setFixedHeight(lines * metrics.lineSpacing() + margin);
+    header->setStretchLastSection(true);
+    m_table->resizeRowsToContents();
 }
 
 void LoudspeakerLinesDialog::setCell(int row, int column, const QString &text)

@@ -55,6 +55,7 @@ private:
     void buildSettings(QWidget *box);
     void buildTable();
     void fillRow(int row);
+    void fitColumns();
     void showFigures(int row);
     void showAllFigures();
     void cellEdited(QTableWidgetItem *item);
