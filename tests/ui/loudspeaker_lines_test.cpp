@@ -106,6 +106,9 @@ TEST_F(LoudspeakerLinesWindow, FiguresAppearInTheRowAsItIsTyped)
             ASSERT_TRUE(label) << field;
             EXPECT_EQ(label->buddy(), edit) << field;
         }
+        // The pickers in the table read as their column and zone, as its cells do by the header.
+        EXPECT_EQ(picker(dialog, 1, Dialog::SectionColumn).accessibleName(), u"Сечение, мм², зона 1");
+        EXPECT_EQ(table(dialog).horizontalHeaderItem(Dialog::LengthColumn)->text(), u"Длина линии, м");
 
         // Worked by hand: Z = 100 Ω, R = 2 · 300 m · 18,1 Ω/km = 10,86 Ω, 9,796 %, −0,896 dB.
         typeLine(dialog, 1, QStringLiteral("100"), QStringLiteral("1"), QStringLiteral("300"));
@@ -170,9 +173,13 @@ TEST_F(LoudspeakerLinesWindow, ACatalogueUnitBringsItsPower)
         type(dialog, 1, Dialog::PowerColumn, QStringLiteral("30"));
         pickLoudspeaker(dialog, 1, Ceiling6);
         EXPECT_EQ(cell(dialog, 1, Dialog::PowerColumn), u"30") << "a typed power stays";
+        // A unit not in the catalogue is typed.
+        QLineEdit *typed = picker(dialog, 1, Dialog::LoudspeakerColumn).lineEdit();
+        typed->setText(QStringLiteral("АС-30 Вт"));
+        emit typed->editingFinished();
     });
     ASSERT_EQ(m().model().projectCard().lines.zones.size(), 1);
-    EXPECT_EQ(m().model().projectCard().lines.zones[0].loudspeaker, Ceiling6);
+    EXPECT_EQ(m().model().projectCard().lines.zones[0].loudspeaker, u"АС-30 Вт");
     EXPECT_EQ(m().model().projectCard().lines.zones[0].power, 30);
 }
 
