@@ -29,13 +29,18 @@ std::optional<double> MainWindowModel::zoneListPower(int zone) const
 
 bool MainWindowModel::canTransferZonePowers() const
 {
+    return canTransferZonePowers(m_card.lines);
+}
+
+bool MainWindowModel::canTransferZonePowers(const LoudspeakerLines &lines) const
+{
     if (m_controls.powerMode != PowerMode::PerZone)
         return false;
     const int zones = lineZoneCount();
     for (int zone = 1; zone <= zones; ++zone) {
-        const auto line = std::find_if(m_card.lines.zones.cbegin(), m_card.lines.zones.cend(),
+        const auto line = std::find_if(lines.zones.cbegin(), lines.zones.cend(),
                                        [zone](const ZoneLine &l) { return l.zone == zone; });
-        if (line == m_card.lines.zones.cend() || !line->zonePower())
+        if (line == lines.zones.cend() || !line->zonePower())
             return false;
     }
     return true;

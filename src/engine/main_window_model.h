@@ -100,6 +100,8 @@ public:
     // "Перенести мощности в список зон": offered when the load is given by zones and every zone's
     // line has its power.
     bool canTransferZonePowers() const;
+    // The same for lines not stored yet, as a dialog edits them.
+    bool canTransferZonePowers(const LoudspeakerLines &lines) const;
     // Empties the zone list as "Очистить" does, then adds each zone's power as if typed into the zone
     // dialog, with its checks and messages; stops at the first the dialog's rule refuses.
     void transferZonePowers();

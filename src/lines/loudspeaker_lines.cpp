@@ -95,6 +95,26 @@ QString lineVerdict(const LineFigures &figures, const LineSettings &settings)
         .arg(lineNumber(figures.lossPercent, 1), lineNumber(settings.lossLimit, 2));
 }
 
+QString zoneListNote(const ZoneLine &line, std::optional<double> listed)
+{
+    const std::optional<double> power = line.zonePower();
+    // Compared as both are shown: the list keeps what was typed, the lines what they multiply.
+    if (!power || !listed || lineNumber(*power) == lineNumber(*listed))
+        return {};
+    return QStringLiteral("в списке зон %1 Вт").arg(lineNumber(*listed));
+}
+
+void chooseLoudspeaker(ZoneLine &line, const QString &designation, const QStringList &units)
+{
+    const std::optional<double> brought =
+        units.contains(line.loudspeaker) ? powerOfDesignation(line.loudspeaker) : std::nullopt;
+    const std::optional<double> power =
+        units.contains(designation) ? powerOfDesignation(designation) : std::nullopt;
+    if (power && (!line.power || line.power == brought))
+        line.power = power;
+    line.loudspeaker = designation;
+}
+
 std::optional<double> powerOfDesignation(const QString &designation)
 {
     static const QRegularExpression watts(QStringLiteral("(\\d+(?:[.,]\\d+)?)\\s*Вт"));

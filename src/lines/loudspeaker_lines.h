@@ -71,6 +71,14 @@ std::optional<LineFigures> lineFigures(const ZoneLine &line, const LineSettings 
 // The verdict in words, never by colour alone: "в норме", or "потери 14,2 % > 10 %".
 QString lineVerdict(const LineFigures &figures, const LineSettings &settings);
 
+// "в списке зон 300 Вт" when the zone list holds a power (listed) other than the zone's loudspeakers;
+// empty when they agree or either is not known.
+QString zoneListNote(const ZoneLine &line, std::optional<double> listed);
+
+// The zone's loudspeaker chosen (designation): a unit of the catalogue's units brings the power its
+// designation names, unless the power stated was typed rather than brought by the unit before.
+void chooseLoudspeaker(ZoneLine &line, const QString &designation, const QStringList &units);
+
 // A figure as the lines show it: a decimal comma, at most the decimals given, no trailing zeros.
 QString lineNumber(double value, int decimals = 2);
 

@@ -80,6 +80,7 @@ private:
     // project_rules.cpp: the project's card and the specification in form 1.
     void connectProjectRules();
     void editProjectCard();
+    void editLoudspeakerLines();
     void exportSpecification(SpecificationFormat format);
 
     // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
@@ -158,8 +159,8 @@ public:
             *compareWithSavedAction = nullptr, *compareTwoSavedAction = nullptr,
             *recheckSavedAction = nullptr;
 
-    // Menu "Проект": the project's card.
-    QAction *projectCardAction = nullptr;
+    // Menu "Проект": the project's card and its loudspeaker lines.
+    QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr;
 };
 
 } // namespace orvika

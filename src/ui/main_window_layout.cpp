@@ -370,6 +370,8 @@ void MainWindow::buildMenu()
     project->setAccessibleName(project->title());
     projectCardAction = project->addAction(QStringLiteral("Сведения о проекте…"));
     projectCardAction->setObjectName(QStringLiteral("projectCard"));
+    loudspeakerLinesAction = project->addAction(QStringLiteral("Линии громкоговорителей…"));
+    loudspeakerLinesAction->setObjectName(QStringLiteral("loudspeakerLines"));
 }
 
 void MainWindow::buildSourceFrame()

@@ -1,15 +1,18 @@
+#include "ui/loudspeaker_lines_dialog.h"
 #include "ui/main_window.h"
 #include "ui/project_card_dialog.h"
 
 #include <QAction>
 #include <QFileInfo>
 
-// "Проект": the project's card; and in "Документ" the specification in form 1 made with it.
+// "Проект": the project's card and its loudspeaker lines; and in "Документ" the specification in form 1 made
+// with it.
 namespace orvika {
 
 void MainWindow::connectProjectRules()
 {
     connect(projectCardAction, &QAction::triggered, this, &MainWindow::editProjectCard);
+    connect(loudspeakerLinesAction, &QAction::triggered, this, &MainWindow::editLoudspeakerLines);
     connect(exportGostPdfAction, &QAction::triggered, this,
             [this] { exportSpecification(SpecificationFormat::Pdf); });
     connect(exportGostExcelAction, &QAction::triggered, this,
@@ -21,6 +24,13 @@ void MainWindow::editProjectCard()
     ProjectCardDialog dialog(m_model.projectCard(), m_dialogs, this);
     if (dialog.exec() == QDialog::Accepted)
         m_model.setProjectCard(dialog.card());
+}
+
+// The dialog stores the lines itself: its transfer to the zone list needs them stored before OK.
+void MainWindow::editLoudspeakerLines()
+{
+    LoudspeakerLinesDialog dialog(m_model, m_seam, m_dialogs, this);
+    dialog.exec();
 }
 
 void MainWindow::exportSpecification(SpecificationFormat format)

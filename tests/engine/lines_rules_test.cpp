@@ -61,6 +61,9 @@ TEST_F(LinesRules, OfferedOnlyByZonesAndWithEveryZonesPower)
     zonesByPower(3);
     giveLines({{6, 12}, {30, 10}});
     EXPECT_FALSE(model->canTransferZonePowers()) << "zone 3 has no line";
+    LoudspeakerLines edited = model->projectCard().lines;
+    edited.zones.append(ZoneLine{3, {}, {}, 10, 2, {}, {}, {}});
+    EXPECT_TRUE(model->canTransferZonePowers(edited)) << "lines not stored yet";
     giveLines({{6, 12}, {30, 10}, {10, 2}});
     EXPECT_TRUE(model->canTransferZonePowers());
     model->setPowerMode(PowerMode::Total);

@@ -104,6 +104,56 @@ TEST(LineFigures, NumbersAsTheLinesShowThem)
     EXPECT_EQ(powerOfDesignation(QStringLiteral("K-3504 Усилитель мощности (120)")), std::nullopt);
 }
 
+TEST(LineFigures, TheZoneListNotedWhenItHoldsAnotherPower)
+{
+    const ZoneLine twelveOf6 = line(6, 12, 100, 1); // 72 W
+    ZoneLine noCount = twelveOf6;
+    noCount.count.reset();
+    const struct
+    {
+        ZoneLine line;
+        std::optional<double> listed;
+        const char *note;
+    } cases[] = {
+        {twelveOf6, 300, "в списке зон 300 Вт"},
+        {twelveOf6, 7.5, "в списке зон 7,5 Вт"},
+        {twelveOf6, 72, ""},
+        {twelveOf6, 72.0000001, ""},
+        {twelveOf6, std::nullopt, ""},
+        {noCount, 300, ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(zoneListNote(c.line, c.listed), QString::fromUtf8(c.note)) << c.note;
+}
+
+TEST(LineFigures, ACatalogueUnitBringsItsPowerUnlessOneWasTyped)
+{
+    const QStringList units = {QStringLiteral("Громкоговоритель потолочный 6 Вт"),
+                               QStringLiteral("Звуковая колонна 40 Вт")};
+    const struct
+    {
+        const char *what;
+        QString before;
+        std::optional<double> power;
+        QString chosen;
+        std::optional<double> after;
+    } cases[] = {
+        {"into an empty power", {}, std::nullopt, units[0], 6},
+        {"over the unit's own power", units[0], 6, units[1], 40},
+        {"not over a typed power", units[0], 10, units[1], 10},
+        {"not over a power typed for a typed unit", QStringLiteral("ГР-6 Вт"), 6, units[1], 6},
+        {"a typed unit brings none", {}, std::nullopt, QStringLiteral("ГР-10 Вт"), std::nullopt},
+    };
+    for (const auto &c : cases) {
+        ZoneLine zone;
+        zone.loudspeaker = c.before;
+        zone.power = c.power;
+        chooseLoudspeaker(zone, c.chosen, units);
+        EXPECT_EQ(zone.power, c.after) << c.what;
+        EXPECT_EQ(zone.loudspeaker, c.chosen) << c.what;
+    }
+}
+
 TEST(LoudspeakerUnits, AreTheCataloguesLoudspeakersAndColumns)
 {
     const TextReadResult file = readTextFile(QStringLiteral(ORVIKA_SOURCE_DIR "/data/Base/Base-Date"));
