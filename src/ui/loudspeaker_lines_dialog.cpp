@@ -1,6 +1,7 @@
 #include "ui/loudspeaker_lines_dialog.h"
 
 #include "engine/main_window_model.h"
+#include "lines/line_table.h"
 #include "lines/loudspeaker_units.h"
 #include "ui/dialogs.h"
 
@@ -26,22 +27,8 @@
 namespace orvika {
 namespace {
 
-const QString Captions[LoudspeakerLinesDialog::ColumnCount] = {
-    QStringLiteral("Зона"),
-    QStringLiteral("Название"),
-    QStringLiteral("Громкоговоритель"),
-    QStringLiteral("Мощность 1 шт., Вт"),
-    QStringLiteral("Кол-во"),
-    QStringLiteral("Длина линии, м"),
-    QStringLiteral("Сечение, мм²"),
-    QStringLiteral("Марка кабеля"),
-    QStringLiteral("Мощность зоны, Вт"),
-    QStringLiteral("Сопротивление линии, Ом"),
-    QStringLiteral("Потери, %"),
-    QStringLiteral("Уровень, дБ"),
-    QStringLiteral("Мин. сечение, мм²"),
-    QStringLiteral("Вывод"),
-};
+// The window's columns, as the lines' table names them.
+const QStringList &Captions = lineTableHeader();
 
 // What a number of a cell or field may be, and what the user is told when it is not.
 struct NumberRule
@@ -295,20 +282,13 @@ void LoudspeakerLinesDialog::setCell(int row, int column, const QString &text)
 void LoudspeakerLinesDialog::showFigures(int row)
 {
     const ZoneLine &line = m_rows.at(row);
-    const std::optional<LineFigures> figures = lineFigures(line, m_settings);
+    // The figures as the lines' table computes them: empty for a line short of them.
+    const QStringList figures = lineTableRow(line, m_settings);
+    for (int column = ZonePowerColumn; column < VerdictColumn; ++column)
+        setCell(row, column, lineFigures(line, m_settings) ? figures.value(column) : QString());
     QStringList verdict;
-    if (figures) {
-        setCell(row, ZonePowerColumn, lineNumber(figures->zonePower));
-        setCell(row, ResistanceColumn, lineNumber(figures->resistance, 2));
-        setCell(row, LossColumn, lineNumber(figures->lossPercent, 2));
-        setCell(row, LevelColumn, lineNumber(figures->levelDb, 2));
-        setCell(row, SmallestSectionColumn,
-                figures->smallestSection ? lineNumber(*figures->smallestSection) : QStringLiteral("—"));
-        verdict << lineVerdict(*figures, m_settings);
-    } else {
-        for (int column = ZonePowerColumn; column < VerdictColumn; ++column)
-            setCell(row, column, QString());
-    }
+    if (!figures.value(VerdictColumn).isEmpty())
+        verdict << figures.value(VerdictColumn);
     const QString note = zoneListNote(line, m_model.zoneListPower(line.zone));
     if (!note.isEmpty())
         verdict << note;
