@@ -167,6 +167,31 @@ TEST_F(CommandLine, TheSpecificationInForm1NamesTheProjectOfItsCard)
               2);
 }
 
+// The lines of the card beside the report, a row for each of the report's zones.
+TEST_F(CommandLine, LinesCsvListsEachZonesLineAndItsFigures)
+{
+    QFile card(dir.filePath(QStringLiteral("отчёт.json")));
+    ASSERT_TRUE(card.open(QIODevice::WriteOnly));
+    card.write(R"({"format": "orvika-project", "lines": {"voltage": 100, "lossLimit": 10, "cableReserve": 0,
+        "zones": [{"zone": 2, "name": "Холл; 1 этаж", "loudspeaker": "K-3820 Громкоговоритель потолочный 6 Вт",
+                   "power": 6, "count": 12, "length": 180, "section": 1.5, "cable": "КПСнг(А)-FRLS"}]}})");
+    card.close();
+    const Outcome result =
+        run({QStringLiteral("--export"), QStringLiteral("lines-csv"), QStringLiteral("--output"),
+             QStringLiteral("линии.csv"), QStringLiteral("отчёт.dat")});
+    ASSERT_EQ(result.exitCode, 0) << result.errorLines.join(u'\n').toStdString();
+    const QByteArray bytes = read(QStringLiteral("линии.csv"));
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList rows =
+        QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(rows.size(), 1 + 12) << "the report's 12 zones";
+    EXPECT_TRUE(rows[0].startsWith(QStringLiteral("Зона;Название;Громкоговоритель;Мощность 1 шт., Вт;")));
+    EXPECT_EQ(rows[1], u"1;;;;;;;;;;;;;");
+    EXPECT_EQ(rows[2],
+              QStringLiteral("2;\"Холл; 1 этаж\";K-3820 Громкоговоритель потолочный 6 Вт;6;12;180;1,5;"
+                             "КПСнг(А)-FRLS;72;4,36;3,04;-0,27;0,5;в норме"));
+}
+
 // A report whose requirements all come back on loading is composed again into the same proposal.
 TEST_F(CommandLine, TheCsvListsTheProposalOfTheReport)
 {
