@@ -587,13 +587,14 @@ TEST_P(HeadlessModes, LoadAPlatformPluginOnlyToPaint)
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, HeadlessModes,
-    ::testing::Values(HeadlessCase{"csv", {"--export", "csv", "--output", "a.csv", "отчёт.dat"}, false},
-                      HeadlessCase{"xlsx", {"--export", "xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
-                      HeadlessCase{
-                          "gostxlsx", {"--export", "gost-xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
-                      HeadlessCase{"compare", {"--compare", "отчёт.dat", "отчёт.dat"}, false},
-                      HeadlessCase{"recheck", {"--recheck"}, false}, HeadlessCase{"help", {"--help"}, false},
-                      HeadlessCase{"pdf", {"--export", "pdf", "--output", "a.pdf", "отчёт.dat"}, true}),
+    ::testing::Values(
+        HeadlessCase{"csv", {"--export", "csv", "--output", "a.csv", "отчёт.dat"}, false},
+        HeadlessCase{"xlsx", {"--export", "xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
+        HeadlessCase{"gostxlsx", {"--export", "gost-xlsx", "--output", "a.xlsx", "отчёт.dat"}, false},
+        HeadlessCase{"linescsv", {"--export", "lines-csv", "--output", "a.csv", "отчёт.dat"}, false},
+        HeadlessCase{"compare", {"--compare", "отчёт.dat", "отчёт.dat"}, false},
+        HeadlessCase{"recheck", {"--recheck"}, false}, HeadlessCase{"help", {"--help"}, false},
+        HeadlessCase{"pdf", {"--export", "pdf", "--output", "a.pdf", "отчёт.dat"}, true}),
     [](const auto &info) { return std::string(info.param.label); });
 
 } // namespace
