@@ -82,6 +82,13 @@ TEST(LineMaterialsInDocuments, TheBillAndTheA4DocumentListThemAndItsLinesPage)
     EXPECT_TRUE(csv.contains(QStringLiteral("Кабель КПСнг(А)-FRLS 2×1,5 мм²;303;")));
 
     QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("a.xlsx"));
+    ASSERT_EQ(writeDocumentFile(DocumentFormat::Xlsx, book, content), std::nullopt);
+    const QString strings = QString::fromUtf8(outputOf(
+        QStringLiteral("unzip"), {QStringLiteral("-p"), book, QStringLiteral("xl/sharedStrings.xml")}));
+    EXPECT_TRUE(strings.contains(QStringLiteral("Изделия и материалы")));
+    EXPECT_TRUE(strings.contains(QStringLiteral("Кабель КПСнг(А)-FRLS 2×1,5 мм²")));
+
     const QString path = dir.filePath(QStringLiteral("a.pdf"));
     ASSERT_EQ(writeDocumentFile(DocumentFormat::Pdf, path, content), std::nullopt);
     const QString text = QString::fromUtf8(
