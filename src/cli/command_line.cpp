@@ -65,7 +65,7 @@ struct Options
         QStringLiteral(
             "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
             "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, линии громкоговорителей: "
-            "lines-csv, "
+            "lines-csv, схему структурную: scheme-pdf, "
             "или рисунок: rack-svg "
             "(вид шкафа), diagram-svg (блок-схема). "
             "Файл \"Спецификация.dat\" не изменяется."),
@@ -165,7 +165,7 @@ int run(Options &options, bool parsed)
     const QString format = parser.value(options.exportOption);
     if (!ExportFormats.contains(format))
         return usageError(QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, "
-                                         "gost-xlsx, lines-csv, rack-svg или "
+                                         "gost-xlsx, lines-csv, scheme-pdf, rack-svg или "
                                          "diagram-svg).")
                               .arg(format));
     if (output.isEmpty())

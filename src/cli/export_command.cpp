@@ -12,6 +12,7 @@
 #include "pictures/picture.h"
 #include "pictures/proposal_pictures.h"
 #include "project/project_card_file.h"
+#include "project_documents/scheme_sheet.h"
 #include "project_documents/specification_files.h"
 #include "report/report_file.h"
 
@@ -50,6 +51,9 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
         return writeSpecificationFile(
             format == u"gost-pdf" ? SpecificationFormat::Pdf : SpecificationFormat::Xlsx, path,
             composeEquipmentSpecification(catalogue, requirements, proposal, card));
+    if (format == u"scheme-pdf")
+        return writeStructuralSchemePdf(
+            path, proposalDiagramPicture(catalogue, requirements, proposal, card.lines), card);
     if (format == u"lines-csv")
         return writeFileAtomically(path, linesCsv(card.lines, lineZoneCount(requirements)));
     if (format == u"rack-svg")

@@ -331,7 +331,7 @@ void flowLines(Flow &flow, const DocumentContent &content)
         QStringLiteral("S, мм²"),    QStringLiteral("Кабель"),      QStringLiteral("R, Ом"),
         QStringLiteral("Потери, %"), QStringLiteral("Уровень, дБ"), QStringLiteral("Мин. S, мм²"),
         QStringLiteral("Вывод")};
-    PlainTable table(flow, captions, {7, 20, 30, 8, 10, 10, 8, 18, 9, 10, 10, 10, 20}, 6.5);
+    PlainTable table(flow, captions, {7, 19, 29, 8, 10, 10, 8, 16, 9, 12, 13, 11, 18}, 6.5);
     for (const QStringList &row : content.lineRows) {
         QStringList texts;
         for (int column : shown)

@@ -152,8 +152,11 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
         return read;
     }
     ProjectCard &card = read.card;
-    for (const TextKey &key : CardTexts)
-        card.*key.field = text(object, key.key);
+    // A key the file leaves out keeps the new card's value (the stage Р, the catalogue's supplier).
+    for (const TextKey &key : CardTexts) {
+        if (object.contains(QLatin1String(key.key)))
+            card.*key.field = text(object, key.key);
+    }
     const QJsonObject people = object.value(QStringLiteral("people")).toObject();
     for (const PersonKey &key : PeopleTexts)
         card.people.*key.field = text(people, key.key);

@@ -66,17 +66,18 @@ void addChangeBlock(DrawingForm &form, const ProjectCard &card)
     form.cells.append({QRectF(0, 2 * RowMm, ChangeBlockMm, RowMm), {}, {}, LineWeight::Thick});
 }
 
-void addSignatures(DrawingForm &form, const ProjectCard &card, double top)
+// The signature rows with the card's people and their date; blank rows after them up to rowCount.
+void addSignatures(DrawingForm &form, const ProjectCard &card, double top, int rowCount = 5)
 {
     const ProjectPeople &people = card.people;
     const QString date = card.date.isValid() ? card.date.toString(QStringLiteral("MM.yy")) : QString();
-    const std::array<std::pair<QString, QString>, 5> rows = {{
-        {QStringLiteral("Разраб."), people.developer},
-        {QStringLiteral("Пров."), people.checker},
-        {QStringLiteral("Н. контр."), people.normControl},
-        {QStringLiteral("ГИП"), people.chiefEngineer},
+    QList<std::pair<QString, QString>> rows = {
+        {QStringLiteral("Разраб."), people.developer},     {QStringLiteral("Пров."), people.checker},
+        {QStringLiteral("Н. контр."), people.normControl}, {QStringLiteral("ГИП"), people.chiefEngineer},
         {QStringLiteral("Утв."), people.approver},
-    }};
+    };
+    while (rows.size() < rowCount)
+        rows.append(std::pair<QString, QString>());
     double y = top;
     for (const auto &[role, name] : rows) {
         const QString signedOn = name.trimmed().isEmpty() ? QString() : date;
@@ -130,6 +131,32 @@ DrawingForm furtherSheetTitleBlock(const ProjectCard &card, int sheet)
     form.cells.append({QRectF(number, 7, 10, 8), QString::number(sheet), value(), LineWeight::Thick});
     form.cells.append(
         {QRectF(0, 0, TitleBlockWidthMm, FurtherSheetTitleBlockHeightMm), {}, {}, LineWeight::Thick});
+    return form;
+}
+
+DrawingForm drawingTitleBlock(const ProjectCard &card, const QString &drawingName, int sheet, int sheetCount)
+{
+    DrawingForm form{{TitleBlockWidthMm, DrawingTitleBlockHeightMm}, {}};
+    addChangeBlock(form, card);
+    addSignatures(form, card, 3 * RowMm, 8);
+
+    const double right = ChangeBlockMm;
+    form.cells.append(
+        {QRectF(right, 0, 120, 15), card.designation, wrapped(DesignationMm), LineWeight::Thick});
+    form.cells.append({QRectF(right, 15, 70, 15), card.object, wrapped(ValueMm), LineWeight::Thick});
+    form.cells.append({QRectF(right, 30, 70, 25), drawingName, wrapped(NameMm), LineWeight::Thick});
+
+    const double stage = right + 70;
+    const std::array<double, 3> stageColumns = {15, 15, 20};
+    addRow(form, stage, 15, RowMm, stageColumns,
+           {QStringLiteral("Стадия"), QStringLiteral("Лист"), QStringLiteral("Листов")}, label());
+    addRow(form, stage, 20, 2 * RowMm, stageColumns,
+           {card.stage, QString::number(sheet), QString::number(sheetCount)}, value());
+    addThickColumns(form, stage, 15, 3 * RowMm, stageColumns);
+    form.cells.append({QRectF(stage, 30, 50, 25), card.organisation, wrapped(ValueMm), LineWeight::Thick});
+
+    form.cells.append(
+        {QRectF(0, 0, TitleBlockWidthMm, DrawingTitleBlockHeightMm), {}, {}, LineWeight::Thick});
     return form;
 }
 

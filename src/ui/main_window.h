@@ -82,6 +82,7 @@ private:
     void editProjectCard();
     void editLoudspeakerLines();
     void exportSpecification(SpecificationFormat format);
+    void exportStructuralScheme();
 
     // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
     void compareWithSaved();
@@ -156,8 +157,8 @@ public:
     QAction *printDocumentAction = nullptr, *exportPdfAction = nullptr, *exportCsvAction = nullptr,
             *exportExcelAction = nullptr, *rackViewAction = nullptr, *diagramViewAction = nullptr,
             *exportGostPdfAction = nullptr, *exportGostExcelAction = nullptr,
-            *compareWithSavedAction = nullptr, *compareTwoSavedAction = nullptr,
-            *recheckSavedAction = nullptr;
+            *exportSchemePdfAction = nullptr, *compareWithSavedAction = nullptr,
+            *compareTwoSavedAction = nullptr, *recheckSavedAction = nullptr;
 
     // Menu "Проект": the project's card and its loudspeaker lines.
     QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr;

@@ -353,6 +353,7 @@ void MainWindow::buildMenu()
     documents->addSeparator();
     add(exportGostPdfAction, QStringLiteral("Спецификация по ГОСТ 21.110 (PDF)…"), "exportGostPdf");
     add(exportGostExcelAction, QStringLiteral("Спецификация по ГОСТ 21.110 (Excel)…"), "exportGostExcel");
+    add(exportSchemePdfAction, QStringLiteral("Схема структурная (PDF)…"), "exportSchemePdf");
     documents->addSeparator();
     add(rackViewAction, QStringLiteral("Вид шкафа…"), "showRack");
     add(diagramViewAction, QStringLiteral("Блок-схема…"), "showDiagram");

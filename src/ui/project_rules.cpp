@@ -1,3 +1,5 @@
+#include "pictures/proposal_pictures.h"
+#include "project_documents/scheme_sheet.h"
 #include "ui/loudspeaker_lines_dialog.h"
 #include "ui/main_window.h"
 #include "ui/project_card_dialog.h"
@@ -17,6 +19,7 @@ void MainWindow::connectProjectRules()
             [this] { exportSpecification(SpecificationFormat::Pdf); });
     connect(exportGostExcelAction, &QAction::triggered, this,
             [this] { exportSpecification(SpecificationFormat::Xlsx); });
+    connect(exportSchemePdfAction, &QAction::triggered, this, &MainWindow::exportStructuralScheme);
 }
 
 void MainWindow::editProjectCard()
@@ -49,6 +52,23 @@ void MainWindow::exportSpecification(SpecificationFormat format)
         m_model.state().catalogue, finished.requirements, finished.proposal, m_model.projectCard());
     announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
                   writeSpecificationFile(format, path, specification));
+}
+
+// The block diagram on a framed A3 sheet with the title block of a drawing.
+void MainWindow::exportStructuralScheme()
+{
+    if (!m_model.finishedCalculation())
+        return;
+    const QString path =
+        m_dialogs.saveFileName(this, StructuralSchemeName, m_model.state().appDir,
+                               QStringLiteral("Схема структурная.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const FinishedCalculation &finished = *m_model.finishedCalculation();
+    const Picture diagram = proposalDiagramPicture(m_model.state().catalogue, finished.requirements,
+                                                   finished.proposal, m_model.projectCard().lines);
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
+                  writeStructuralSchemePdf(path, diagram, m_model.projectCard()));
 }
 
 } // namespace orvika

@@ -101,14 +101,18 @@ TEST_P(Exports, WriteTheDocumentOfTheLoadedReportAndNothingElse)
     EXPECT_EQ(files(), expected) << "no Спецификация.dat";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, Exports,
-    ::testing::Values(ExportCase{"pdf", "документ.pdf", "%PDF-"},
-                      ExportCase{"csv", "документ.csv", "\xEF\xBB\xBF\xE2\x84\x96;"},
-                      ExportCase{"xlsx", "документ.xlsx", "PK"}, ExportCase{"gost-pdf", "гост.pdf", "%PDF-"},
-                      ExportCase{"gost-xlsx", "гост.xlsx", "PK"}, ExportCase{"rack-svg", "шкаф.svg", "<?xml"},
-                      ExportCase{"diagram-svg", "схема.svg", "<?xml"}),
-    [](const auto &info) { return QString::fromLatin1(info.param.format).remove(u'-').toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Formats, Exports,
+                         ::testing::Values(ExportCase{"pdf", "документ.pdf", "%PDF-"},
+                                           ExportCase{"csv", "документ.csv", "\xEF\xBB\xBF\xE2\x84\x96;"},
+                                           ExportCase{"xlsx", "документ.xlsx", "PK"},
+                                           ExportCase{"gost-pdf", "гост.pdf", "%PDF-"},
+                                           ExportCase{"gost-xlsx", "гост.xlsx", "PK"},
+                                           ExportCase{"scheme-pdf", "схема.pdf", "%PDF-"},
+                                           ExportCase{"rack-svg", "шкаф.svg", "<?xml"},
+                                           ExportCase{"diagram-svg", "схема.svg", "<?xml"}),
+                         [](const auto &info) {
+                             return QString::fromLatin1(info.param.format).remove(u'-').toStdString();
+                         });
 
 // The project's card beside the report, or named, goes into the title block; a damaged one is told
 // of and the document is made without it.

@@ -73,6 +73,8 @@ TEST(ProjectCardFile, KeepsKeysItDoesNotKnow)
         "people": {"developer": "Иванов", "deputy": "Смирнов"}})");
     ProjectCardRead read = readProjectCard(path);
     ASSERT_EQ(read.outcome, ProjectCardRead::Card);
+    EXPECT_EQ(read.card.supplier, u"ORVIKA") << "a key left out keeps the new card's value";
+    EXPECT_EQ(read.card.stage, u"Р");
     read.card.object = QStringLiteral("Школа № 2");
     ASSERT_EQ(writeProjectCard(path, read.card), std::nullopt);
 

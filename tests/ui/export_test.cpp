@@ -25,9 +25,10 @@ class DocumentMenu : public OpenWindowTest
 protected:
     QList<QAction *> actions()
     {
-        return {m().printDocumentAction, m().exportPdfAction,     m().exportCsvAction,
-                m().exportExcelAction,   m().exportGostPdfAction, m().exportGostExcelAction,
-                m().rackViewAction,      m().diagramViewAction,   m().compareWithSavedAction};
+        return {m().printDocumentAction,   m().exportPdfAction,     m().exportCsvAction,
+                m().exportExcelAction,     m().exportGostPdfAction, m().exportGostExcelAction,
+                m().exportSchemePdfAction, m().rackViewAction,      m().diagramViewAction,
+                m().compareWithSavedAction};
     }
 
     // Whether the documents are offered, as the menu shows them.
@@ -158,7 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](const QByteArray &bytes) { return bytes.startsWith("%PDF-"); }},
                       ExportCase{"GostExcel", &MainWindow::exportGostExcelAction,
                                  "Спецификация по ГОСТ 21.110", "Спецификация ГОСТ.xlsx",
-                                 [](const QByteArray &bytes) { return bytes.startsWith("PK"); }}),
+                                 [](const QByteArray &bytes) { return bytes.startsWith("PK"); }},
+                      ExportCase{"SchemePdf", &MainWindow::exportSchemePdfAction, "Схема структурная",
+                                 "Схема структурная.pdf",
+                                 [](const QByteArray &bytes) { return bytes.startsWith("%PDF-"); }}),
     [](const ::testing::TestParamInfo<ExportCase> &info) { return std::string(info.param.label); });
 
 TEST_F(DocumentMenu, PrintingPaintsTheDocumentOnTheChosenPrinter)
