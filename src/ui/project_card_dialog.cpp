@@ -19,7 +19,7 @@ const QString DateFormat = QStringLiteral("dd.MM.yyyy");
 } // namespace
 
 ProjectCardDialog::ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, QWidget *parent)
-    : QDialog(parent), m_dialogs(dialogs), m_kept(card.kept)
+    : QDialog(parent), m_dialogs(dialogs), m_card(card)
 {
     setObjectName(QStringLiteral("projectCardDialog"));
     setWindowTitle(QStringLiteral("Сведения о проекте"));
@@ -71,7 +71,7 @@ QLineEdit *ProjectCardDialog::addField(const QString &label, const char *name, c
 
 ProjectCard ProjectCardDialog::card() const
 {
-    ProjectCard card;
+    ProjectCard card = m_card; // what the dialog does not show stays: the lines, the unknown keys
     card.object = m_object->text().trimmed();
     card.address = m_address->text().trimmed();
     card.customer = m_customer->text().trimmed();
@@ -84,7 +84,6 @@ ProjectCard ProjectCardDialog::card() const
                    m_approver->text().trimmed()};
     card.revision = m_revision->value();
     card.date = QDate::fromString(m_date->text().trimmed(), DateFormat);
-    card.kept = m_kept;
     return card;
 }
 

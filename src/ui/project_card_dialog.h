@@ -21,7 +21,7 @@ class ProjectCardDialog : public QDialog
 public:
     ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, QWidget *parent = nullptr);
 
-    // The card as the fields state it, with the keys of its file this program does not know.
+    // The card given, with what the fields state.
     ProjectCard card() const;
 
     void accept() override;
@@ -31,7 +31,7 @@ private:
 
     Dialogs &m_dialogs;
     QFormLayout *m_form;
-    QJsonObject m_kept;
+    ProjectCard m_card; // as it was given
     QLineEdit *m_object, *m_address, *m_customer, *m_designation;
     QComboBox *m_stage;
     QLineEdit *m_organisation, *m_supplier;

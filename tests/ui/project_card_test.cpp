@@ -79,6 +79,20 @@ TEST_F(ProjectCardWindow, TheCardFilledInGoesBesideTheReportAndIntoTheSpecificat
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 }
 
+// The card's loudspeaker lines, which the dialog does not show, stay as they were.
+TEST_F(ProjectCardWindow, KeepsWhatItDoesNotShow)
+{
+    LoudspeakerLines lines;
+    ZoneLine hall;
+    hall.name = QStringLiteral("Холл");
+    hall.count = 12;
+    lines.zones = {hall};
+    m().model().setLoudspeakerLines(lines);
+    fillCard([](ProjectCardDialog &dialog) { type(dialog, "objectEdit", QStringLiteral("Школа")); });
+    EXPECT_EQ(m().model().projectCard().object, u"Школа");
+    EXPECT_EQ(m().model().projectCard().lines, lines);
+}
+
 TEST_F(ProjectCardWindow, ADateThatIsNoDayKeepsTheDialogOpen)
 {
     const ProjectCard before = m().model().projectCard();
