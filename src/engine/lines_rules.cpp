@@ -1,5 +1,6 @@
 #include "catalogue/numbers.h"
 #include "engine/main_window_model.h"
+#include "lines/line_table.h"
 
 #include <QLocale>
 
@@ -8,7 +9,7 @@ namespace orvika {
 
 int MainWindowModel::lineZoneCount() const
 {
-    return ticked(CheckBoxId::Check1) ? m_state.zoneCount : 1;
+    return orvika::lineZoneCount(gatherRequirements());
 }
 
 void MainWindowModel::setLoudspeakerLines(const LoudspeakerLines &lines)
@@ -36,14 +37,8 @@ bool MainWindowModel::canTransferZonePowers(const LoudspeakerLines &lines) const
 {
     if (m_controls.powerMode != PowerMode::PerZone)
         return false;
-    const int zones = lineZoneCount();
-    for (int zone = 1; zone <= zones; ++zone) {
-        const auto line = std::find_if(lines.zones.cbegin(), lines.zones.cend(),
-                                       [zone](const ZoneLine &l) { return l.zone == zone; });
-        if (line == lines.zones.cend() || !line->zonePower())
-            return false;
-    }
-    return true;
+    const QList<ZoneLine> shown = shownZoneLines(lines, lineZoneCount());
+    return std::all_of(shown.cbegin(), shown.cend(), [](const ZoneLine &line) { return line.zonePower(); });
 }
 
 void MainWindowModel::transferZonePowers()
@@ -55,10 +50,8 @@ void MainWindowModel::transferZonePowers()
     // Typed as the user types a number: in the user's notation, without group separators.
     QLocale notation;
     notation.setNumberOptions(QLocale::OmitGroupSeparator);
-    for (int zone = 1; zone <= lineZoneCount(); ++zone) {
-        const auto line = std::find_if(m_card.lines.zones.cbegin(), m_card.lines.zones.cend(),
-                                       [zone](const ZoneLine &l) { return l.zone == zone; });
-        if (!zoneMayBeAdded() || !addZoneAnswer(notation.toString(*line->zonePower(), 'g', 15)))
+    for (const ZoneLine &line : shownZoneLines(m_card.lines, lineZoneCount())) {
+        if (!zoneMayBeAdded() || !addZoneAnswer(notation.toString(*line.zonePower(), 'g', 15)))
             return;
     }
 }

@@ -21,9 +21,4 @@ QString fitted(const QString &text, const QFont &font, double width, QList<Short
     return shown;
 }
 
-QString modelOf(const QString &designation)
-{
-    return designation.section(u' ', 0, 0, QString::SectionSkipEmpty);
-}
-
 } // namespace orvika

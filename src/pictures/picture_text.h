@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/designation.h"
 #include "documents/picture.h"
 
 #include <QFont>
@@ -15,8 +16,5 @@ QFont pictureFont(double pixels, bool bold = false);
 
 // The text as it fits width, shortened with "…" when it does not; a shortened one is noted.
 QString fitted(const QString &text, const QFont &font, double width, QList<ShortenedText> *shortened);
-
-// The model of a unit: the first word of its designation ("K-3520").
-QString modelOf(const QString &designation);
 
 } // namespace orvika

@@ -2,6 +2,7 @@
 
 #include "calc/calculation_state.h"
 #include "calc/reasons.h"
+#include "catalogue/designation.h"
 #include "lines/line_materials.h"
 #include "lines/line_table.h"
 
@@ -50,24 +51,12 @@ QString SpecificationRow::text(SpecificationColumn column) const
     return note;
 }
 
-QString unitName(const QString &designation)
-{
-    const QString trimmed = designation.trimmed();
-    const qsizetype space = trimmed.indexOf(u' ');
-    return space < 0 ? trimmed : trimmed.mid(space + 1).trimmed();
-}
-
 namespace {
-
-QString modelCode(const QString &designation)
-{
-    return designation.section(u' ', 0, 0, QString::SectionSkipEmpty);
-}
 
 // A designation led by a model code ("K-3820 …") names the unit after it; a typed one whole.
 bool ledByModelCode(const QString &designation)
 {
-    const QString first = modelCode(designation);
+    const QString first = modelOf(designation);
     return std::any_of(first.cbegin(), first.cend(), [](QChar c) { return c.isDigit(); });
 }
 
@@ -78,7 +67,7 @@ SpecificationRow materialRow(const LineMaterial &material, const ProjectCard &ca
     if (material.kind == LineMaterial::Loudspeaker) {
         const bool coded = ledByModelCode(material.designation);
         row.name = coded ? unitName(material.designation) : material.designation;
-        row.type = coded ? modelCode(material.designation) : QString();
+        row.type = coded ? modelOf(material.designation) : QString();
         row.supplier = card.supplier;
     } else {
         row.name = material.section ? QStringLiteral("Кабель 2×%1 мм²").arg(lineNumber(*material.section))
@@ -109,7 +98,7 @@ EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Re
         SpecificationRow row;
         row.position = QString::number(i + 1);
         row.name = unitName(item.designation);
-        row.type = modelCode(item.designation);
+        row.type = modelOf(item.designation);
         row.supplier = card.supplier;
         row.unit = PiecesUnit;
         row.quantity = item.quantity;

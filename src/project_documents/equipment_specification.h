@@ -69,10 +69,6 @@ struct EquipmentSpecification
     QString totalsNote;
 };
 
-// The name of a unit without its model code, which leads its designation: "Селектор зон на 10 линий
-// до 500 Вт" of "K-3110 Селектор зон на 10 линий до 500 Вт".
-QString unitName(const QString &designation);
-
 EquipmentSpecification composeEquipmentSpecification(const Catalogue &catalogue,
                                                      const Requirements &requirements,
                                                      const Proposal &proposal, const ProjectCard &card);

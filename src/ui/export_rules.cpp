@@ -53,27 +53,31 @@ void MainWindow::printDocument()
 
 void MainWindow::exportDocument(DocumentFormat format)
 {
+    const ExportChoice choice =
+        format == DocumentFormat::Pdf
+            ? ExportChoice{QStringLiteral("Экспорт в PDF"), QStringLiteral("Спецификация.pdf"),
+                           QStringLiteral("PDF (*.pdf)")}
+        : format == DocumentFormat::Csv
+            ? ExportChoice{QStringLiteral("Экспорт в CSV"), QStringLiteral("Спецификация.csv"),
+                           QStringLiteral("CSV (*.csv)")}
+            : ExportChoice{QStringLiteral("Экспорт в Excel"), QStringLiteral("Спецификация.xlsx"),
+                           QStringLiteral("Excel (*.xlsx)")};
+    exportFile(choice, [this, format](const QString &path, const FinishedCalculation &) {
+        return writeDocumentFile(format, path, finishedDocument(format));
+    });
+}
+
+// Every export of the calculation List3 shows: the file asked for in the working directory, the file
+// written, and what came of it told.
+void MainWindow::exportFile(const ExportChoice &choice, const ExportWriter &write)
+{
     if (!m_model.finishedCalculation())
         return;
-    struct Choice
-    {
-        QString caption, proposedName, filter;
-    };
-    const Choice choice = format == DocumentFormat::Pdf
-                              ? Choice{QStringLiteral("Экспорт в PDF"), QStringLiteral("Спецификация.pdf"),
-                                       QStringLiteral("PDF (*.pdf)")}
-                          : format == DocumentFormat::Csv
-                              ? Choice{QStringLiteral("Экспорт в CSV"), QStringLiteral("Спецификация.csv"),
-                                       QStringLiteral("CSV (*.csv)")}
-                              : Choice{QStringLiteral("Экспорт в Excel"), QStringLiteral("Спецификация.xlsx"),
-                                       QStringLiteral("Excel (*.xlsx)")};
     const QString path = m_dialogs.saveFileName(this, choice.caption, m_model.state().appDir,
                                                 choice.proposedName, choice.filter);
     if (path.isEmpty())
         return;
-
-    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
-                  writeDocumentFile(format, path, finishedDocument(format)));
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(), write(path, *m_model.finishedCalculation()));
 }
 
 // A window each, made when asked for; a new one replaces the one still open.

@@ -11,6 +11,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -74,6 +76,13 @@ private:
     enum class View { Rack, Diagram };
     void printDocument();
     void exportDocument(DocumentFormat format);
+    struct ExportChoice
+    {
+        QString caption, proposedName, filter; // of the file dialog
+    };
+    using ExportWriter =
+        std::function<std::optional<QString>(const QString &path, const FinishedCalculation &)>;
+    void exportFile(const ExportChoice &choice, const ExportWriter &write);
     void showPicture(View view);
     DocumentContent finishedDocument(DocumentFormat format) const;
 

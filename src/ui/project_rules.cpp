@@ -5,7 +5,6 @@
 #include "ui/project_card_dialog.h"
 
 #include <QAction>
-#include <QFileInfo>
 
 // "Проект": the project's card and its loudspeaker lines; and in "Документ" the specification in form 1 made
 // with it.
@@ -38,37 +37,29 @@ void MainWindow::editLoudspeakerLines()
 
 void MainWindow::exportSpecification(SpecificationFormat format)
 {
-    if (!m_model.finishedCalculation())
-        return;
     const bool pdf = format == SpecificationFormat::Pdf;
-    const QString path = m_dialogs.saveFileName(
-        this, QStringLiteral("Спецификация по ГОСТ 21.110"), m_model.state().appDir,
-        pdf ? QStringLiteral("Спецификация ГОСТ.pdf") : QStringLiteral("Спецификация ГОСТ.xlsx"),
-        pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("Excel (*.xlsx)"));
-    if (path.isEmpty())
-        return;
-    const FinishedCalculation &finished = *m_model.finishedCalculation();
-    const EquipmentSpecification specification = composeEquipmentSpecification(
-        m_model.state().catalogue, finished.requirements, finished.proposal, m_model.projectCard());
-    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
-                  writeSpecificationFile(format, path, specification));
+    const ExportChoice choice{QStringLiteral("Спецификация по ГОСТ 21.110"),
+                              pdf ? QStringLiteral("Спецификация ГОСТ.pdf")
+                                  : QStringLiteral("Спецификация ГОСТ.xlsx"),
+                              pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("Excel (*.xlsx)")};
+    exportFile(choice, [this, format](const QString &path, const FinishedCalculation &finished) {
+        return writeSpecificationFile(format, path,
+                                      composeEquipmentSpecification(m_model.state().catalogue,
+                                                                    finished.requirements, finished.proposal,
+                                                                    m_model.projectCard()));
+    });
 }
 
 // The block diagram on a framed A3 sheet with the title block of a drawing.
 void MainWindow::exportStructuralScheme()
 {
-    if (!m_model.finishedCalculation())
-        return;
-    const QString path =
-        m_dialogs.saveFileName(this, StructuralSchemeName, m_model.state().appDir,
-                               QStringLiteral("Схема структурная.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    const FinishedCalculation &finished = *m_model.finishedCalculation();
-    const Picture diagram = proposalDiagramPicture(m_model.state().catalogue, finished.requirements,
-                                                   finished.proposal, m_model.projectCard().lines);
-    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
-                  writeStructuralSchemePdf(path, diagram, m_model.projectCard()));
+    exportFile({StructuralSchemeName, QStringLiteral("Схема структурная.pdf"), QStringLiteral("PDF (*.pdf)")},
+               [this](const QString &path, const FinishedCalculation &finished) {
+                   const Picture diagram =
+                       proposalDiagramPicture(m_model.state().catalogue, finished.requirements,
+                                              finished.proposal, m_model.projectCard().lines);
+                   return writeStructuralSchemePdf(path, diagram, m_model.projectCard());
+               });
 }
 
 } // namespace orvika
