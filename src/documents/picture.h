@@ -5,6 +5,7 @@
 #include <QSizeF>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QPainter;
 
@@ -19,11 +20,14 @@ struct ShortenedText
     QString full;
 };
 
+struct PictureScene;
+
 struct Picture
 {
     QString title;
     QSizeF size;
     std::function<void(QPainter &, QList<ShortenedText> *)> paint;
+    std::shared_ptr<const PictureScene> scene; // what paint draws, laid out; for a CAD drawing
 };
 
 // Paints the picture scaled to fit the rectangle, centred across it, from its top.

@@ -4,9 +4,10 @@
 #include "calc/reasons.h"
 #include "catalogue/catalogue_line.h"
 #include "catalogue/software_entry.h"
+#include "pictures/picture_scene.h"
 
+#include <QFontMetricsF>
 #include <QHash>
-#include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
 #include <array>
@@ -452,7 +453,21 @@ BlockDiagram layoutBlockDiagram(const Catalogue &catalogue, const Requirements &
 
 namespace {
 
-void paintArrow(QPainter &painter, const QList<QPointF> &path, const QColor &ink)
+// The fonts of the diagram, each added to the scene once.
+struct DiagramFonts
+{
+    int caption;
+    int bold;
+    int plain;
+
+    explicit DiagramFonts(PictureScene &scene)
+        : caption(scene.addFont(pictureFont(TextSize + 4, true))),
+          bold(scene.addFont(pictureFont(TextSize, true))), plain(scene.addFont(pictureFont(NameSize)))
+    {
+    }
+};
+
+void addArrow(PictureScene &scene, const QList<QPointF> &path, const QColor &ink, SceneLayer layer)
 {
     if (path.size() < 2)
         return;
@@ -464,30 +479,34 @@ void paintArrow(QPainter &painter, const QList<QPointF> &path, const QColor &ink
     const QPointF along = (tip - before) / length;
     const QPointF across(-along.y(), along.x());
     const QPointF base = tip - along * ArrowLength;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(ink);
-    painter.drawPolygon(QPolygonF({tip, base + across * ArrowHalfWidth, base - across * ArrowHalfWidth}));
+    scene.addShape(SceneShape::Kind::Polygon,
+                   QPolygonF({tip, base + across * ArrowHalfWidth, base - across * ArrowHalfWidth}),
+                   Qt::NoPen, ink, layer);
 }
 
-void paintLink(QPainter &painter, const DiagramLink &link)
+void addLink(PictureScene &scene, const DiagramLink &link)
 {
     const QColor ink = link.control ? ControlInk : QColor(Qt::black);
-    painter.setPen(QPen(ink, 1.2, link.control ? Qt::DashLine : Qt::SolidLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(QPolygonF(link.path));
-    paintArrow(painter, link.path, ink);
+    const SceneLayer layer = link.control ? SceneLayer::Control : SceneLayer::Links;
+    scene.addShape(SceneShape::Kind::Polyline, QPolygonF(link.path),
+                   QPen(ink, 1.2, link.control ? Qt::DashLine : Qt::SolidLine), Qt::NoBrush, layer);
+    addArrow(scene, link.path, ink, layer);
     // Where a control link joins its channel, so crossing channels are not taken for joins.
-    if (link.control && link.path.size() > 2) {
-        painter.setBrush(ink);
-        painter.drawEllipse(link.path[1], JoinRadius, JoinRadius);
-    }
+    if (link.control && link.path.size() > 2)
+        scene.addShape(SceneShape::Kind::Dot,
+                       QPolygonF({link.path[1], link.path[1] + QPointF(JoinRadius, 0)}), Qt::NoPen, ink,
+                       layer);
 }
 
-// The name in two lines: the words that fit on the first, the rest shortened on the second. The
-// shortened line carries the whole designation.
-QStringList nameLines(const QString &name, const QString &full, double width, QList<ShortenedText> *shortened)
+// The name in two lines: the words that fit on the first, the rest shortened on the second.
+struct NameLines
 {
-    const QFont font = pictureFont(NameSize);
+    QStringList lines;
+    bool shortened = false;
+};
+
+NameLines nameLines(const QString &name, const QFont &font, double width)
+{
     const QFontMetricsF metrics(font);
     const QStringList words = name.split(u' ', Qt::SkipEmptyParts);
     QString first;
@@ -500,63 +519,68 @@ QStringList nameLines(const QString &name, const QString &full, double width, QL
     }
     const QString rest = words.mid(taken).join(u' ');
     const QString second = fitted(rest, font, width, nullptr);
-    if (shortened && second != rest)
-        shortened->append({second, full});
     if (first.isEmpty())
-        return {second};
-    return rest.isEmpty() ? QStringList{first} : QStringList{first, second};
+        return {{second}, second != rest};
+    return rest.isEmpty() ? NameLines{{first}} : NameLines{{first, second}, second != rest};
 }
 
-void paintBox(QPainter &painter, const DiagramBox &box, QList<ShortenedText> *shortened)
+// The box, its model (or zones) in bold with the quantity at the right, the rest of its designation
+// beneath. A shortened line stands for the whole designation.
+void addBox(PictureScene &scene, const DiagramFonts &fonts, const DiagramBox &box)
 {
     const bool cabinet = box.role == LineRole::Cabinet && !box.isZones();
-    painter.setPen(QPen(cabinet ? Qt::darkGray : Qt::black, 1, cabinet ? Qt::DashLine : Qt::SolidLine));
-    painter.setBrush(box.isZones() ? ZoneFill : (cabinet ? CabinetFill : UnitFill));
-    painter.drawRect(box.rect);
+    scene.addRect(box.rect,
+                  QPen(cabinet ? Qt::darkGray : Qt::black, 1, cabinet ? Qt::DashLine : Qt::SolidLine),
+                  box.isZones() ? ZoneFill : (cabinet ? CabinetFill : UnitFill), SceneLayer::Units);
 
     const QRectF text = box.rect.adjusted(Padding, 4, -Padding, -4);
-    const QFont bold = pictureFont(TextSize, true);
-    const QFont plain = pictureFont(NameSize);
     const QRectF heading(text.left(), text.top(), text.width(), TextSize + 4);
-    painter.setPen(Qt::black);
+    const int left = Qt::AlignLeft | Qt::AlignVCenter;
     double modelWidth = text.width();
+    QString first = box.model;
     if (!box.isZones()) {
         const QString count = QStringLiteral("× %1").arg(box.quantity);
-        painter.setFont(bold);
-        painter.drawText(heading, Qt::AlignRight | Qt::AlignVCenter, count);
-        modelWidth -= QFontMetricsF(bold).horizontalAdvance(count) + Padding;
+        scene.addText(count, count, fonts.bold, heading, Qt::AlignRight | Qt::AlignVCenter, Qt::black, true);
+        modelWidth -= QFontMetricsF(scene.fonts.at(fonts.bold)).horizontalAdvance(count) + Padding;
+        first += u' ' + count;
     }
-    painter.setFont(bold);
-    painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
-                     fitted(box.model, bold, modelWidth, shortened));
+    const QString model = scene.fitted(box.model, fonts.bold, modelWidth);
+    scene.addText(model, box.model, fonts.bold, heading, left, Qt::black, true);
 
-    painter.setFont(plain);
-    const QStringList lines = box.isZones() ? QStringList{fitted(box.detail, plain, text.width(), shortened)}
-                                            : nameLines(box.detail, box.designation, text.width(), shortened);
+    NameLines name;
+    if (box.isZones()) {
+        const QString shown = scene.fitted(box.detail, fonts.plain, text.width());
+        name = {{shown}, shown != box.detail};
+    } else {
+        name = nameLines(box.detail, scene.fonts.at(fonts.plain), text.width());
+    }
+    const QStringList &lines = name.lines;
     double top = heading.bottom() + 2;
-    for (const QString &line : lines) {
-        painter.drawText(QRectF(text.left(), top, text.width(), NameSize + 3),
-                         Qt::AlignLeft | Qt::AlignVCenter, line);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // Only the last line can have been shortened; a unit's stands for its whole designation.
+        const bool cut = name.shortened && i + 1 == lines.size();
+        const QString whole = box.isZones() ? box.detail : box.designation;
+        scene.addText(lines[i], cut ? whole : lines[i], fonts.plain,
+                      QRectF(text.left(), top, text.width(), NameSize + 3), left, Qt::black, true);
         top += NameSize + 3;
     }
+    scene.addLabel(text, first + u'\n' + box.detail, fonts.plain);
 }
 
 // What the two kinds of line mean, beneath the caption.
-void paintLegend(QPainter &painter, double top)
+void addLegend(PictureScene &scene, const DiagramFonts &fonts, double top)
 {
-    const QFont plain = pictureFont(NameSize);
-    const QFontMetricsF metrics(plain);
+    const QFontMetricsF metrics(scene.fonts.at(fonts.plain));
     const std::array<std::pair<bool, QString>, 2> kinds = {
         std::pair{false, QStringLiteral("сигнал")},
         std::pair{true, QStringLiteral("контроль, коммутация, питание")}};
     double left = Margin;
     const double y = top + NameSize / 2;
     for (const auto &[control, text] : kinds) {
-        paintLink(painter, {0, 0, {QPointF(left, y), QPointF(left + 36, y)}, control});
-        painter.setPen(Qt::black);
-        painter.setFont(plain);
-        painter.drawText(QPointF(left + 44, y + NameSize / 2 - 1), text);
-        left += 44 + metrics.horizontalAdvance(text) + 24;
+        addLink(scene, {0, 0, {QPointF(left, y), QPointF(left + 36, y)}, control});
+        const double width = metrics.horizontalAdvance(text);
+        scene.addTextAt(text, text, fonts.plain, QPointF(left + 44, y + NameSize / 2 - 1), width);
+        left += 44 + width + 24;
     }
 }
 
@@ -564,26 +588,20 @@ void paintLegend(QPainter &painter, double top)
 
 Picture blockDiagramPicture(const BlockDiagram &diagram)
 {
-    const auto paint = [diagram](QPainter &painter, QList<ShortenedText> *shortened) {
-        painter.setPen(Qt::black);
-        painter.setFont(pictureFont(TextSize + 4, true));
-        painter.drawText(QPointF(Margin, Margin + TextSize + 4), diagram.caption);
-        paintLegend(painter, Margin + 30);
-
-        const QFont bold = pictureFont(TextSize, true);
-        painter.setFont(bold);
-        painter.setPen(Qt::black);
-        for (const DiagramHeading &heading : diagram.headings)
-            painter.drawText(heading.rect, Qt::AlignLeft | Qt::AlignBottom,
-                             fitted(heading.text, bold, heading.rect.width(), shortened));
-
-        // The links beneath the boxes, so an arrow ends at the edge it points to.
-        for (const DiagramLink &link : diagram.links)
-            paintLink(painter, link);
-        for (const DiagramBox &box : diagram.boxes)
-            paintBox(painter, box, shortened);
-    };
-    return {QStringLiteral("Блок-схема"), diagram.size, paint};
+    PictureScene scene;
+    const DiagramFonts fonts(scene);
+    scene.addTextAt(diagram.caption, diagram.caption, fonts.caption, QPointF(Margin, Margin + TextSize + 4),
+                    diagram.size.width() - 2 * Margin);
+    addLegend(scene, fonts, Margin + 30);
+    for (const DiagramHeading &heading : diagram.headings)
+        scene.addText(scene.fitted(heading.text, fonts.bold, heading.rect.width()), heading.text, fonts.bold,
+                      heading.rect, Qt::AlignLeft | Qt::AlignBottom);
+    // The links beneath the boxes, so an arrow ends at the edge it points to.
+    for (const DiagramLink &link : diagram.links)
+        addLink(scene, link);
+    for (const DiagramBox &box : diagram.boxes)
+        addBox(scene, fonts, box);
+    return scenePicture(QStringLiteral("Блок-схема"), diagram.size, std::move(scene));
 }
 
 } // namespace orvika

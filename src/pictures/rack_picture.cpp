@@ -2,9 +2,10 @@
 
 #include "calc/reasons.h"
 #include "documents/document_content.h"
+#include "pictures/picture_scene.h"
 
+#include <QFontMetricsF>
 #include <QHash>
-#include <QPainter>
 #include <algorithm>
 
 namespace orvika {
@@ -94,17 +95,21 @@ UnitLabels measureLabels(const RackLayout &layout)
 // than drawing it.
 struct RackFonts
 {
-    QFont title = pictureFont(TextSize + 4, true);
-    QFont bold = pictureFont(TextSize, true);
-    QFont plain = pictureFont(TextSize);
-    QFont small = pictureFont(TextSize - 3);
-    double boldCentre = centring(bold);
-    double smallCentre = centring(small);
+    int title;
+    int bold;
+    int plain;
+    int small;
+    double boldCentre;
+    double smallCentre;
     QList<double> numberWidths; // of "1", "2", ... on the rails
 
-    explicit RackFonts(int highestNumber)
+    RackFonts(PictureScene &scene, int highestNumber)
+        : title(scene.addFont(pictureFont(TextSize + 4, true))),
+          bold(scene.addFont(pictureFont(TextSize, true))), plain(scene.addFont(pictureFont(TextSize))),
+          small(scene.addFont(pictureFont(TextSize - 3))), boldCentre(centring(scene.fonts.at(bold))),
+          smallCentre(centring(scene.fonts.at(small)))
     {
-        const QFontMetricsF metrics(small);
+        const QFontMetricsF metrics(scene.fonts.at(small));
         for (int n = 1; n <= highestNumber; ++n)
             numberWidths.append(metrics.horizontalAdvance(QString::number(n)));
     }
@@ -119,66 +124,60 @@ struct RackFonts
 
 // Units in boxes of their height: all the boxes, then all the models, then all the names, so that the
 // painter changes its pen and font three times rather than at every unit (each change is a new group
-// in an SVG). Shortened names are noted in the order they are drawn.
+// in an SVG).
 struct UnitBox
 {
     QRectF box;
     const QString *designation;
 };
 
-void paintUnits(QPainter &painter, const RackFonts &fonts, const QList<UnitBox> &units,
-                const UnitLabels &labels, QList<ShortenedText> *shortened)
+void addUnits(PictureScene &scene, const RackFonts &fonts, const QList<UnitBox> &units,
+              const UnitLabels &labels)
 {
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(UnitFill);
+    const QPen outline(Qt::black, 1);
     for (const UnitBox &unit : units)
-        painter.drawRect(unit.box);
-    painter.setFont(fonts.bold);
-    for (const UnitBox &unit : units)
-        painter.drawText(QPointF(unit.box.left() + 6, unit.box.center().y() + fonts.boldCentre),
-                         labels.value(*unit.designation).model);
-    painter.setFont(fonts.plain);
+        scene.addRect(unit.box, outline, UnitFill, SceneLayer::Units);
     for (const UnitBox &unit : units) {
-        const UnitLabel label = labels.value(*unit.designation);
-        painter.drawText(
-            QPointF(unit.box.left() + 6 + label.nameAt, unit.box.center().y() + fonts.boldCentre),
-            label.name);
-        if (shortened && label.cut)
-            shortened->append({label.name, *unit.designation});
+        const UnitLabel &label = labels[*unit.designation];
+        scene.addTextAt(label.model, label.model, fonts.bold,
+                        QPointF(unit.box.left() + 6, unit.box.center().y() + fonts.boldCentre), label.nameAt,
+                        Qt::black, true);
     }
+    for (const UnitBox &unit : units) {
+        const UnitLabel &label = labels[*unit.designation];
+        scene.addTextAt(label.name, label.cut ? *unit.designation : label.name, fonts.plain,
+                        QPointF(unit.box.left() + 6 + label.nameAt, unit.box.center().y() + fonts.boldCentre),
+                        BayWidth - 12 - label.nameAt, Qt::black, true);
+    }
+    for (const UnitBox &unit : units)
+        scene.addLabel(unit.box.adjusted(6, 0, -6, 0), unit.designation->trimmed(), fonts.plain);
 }
 
-void paintRack(QPainter &painter, const RackFonts &fonts, const RackLayout &layout, const UnitLabels &labels,
-               int index, double left, double top, QList<ShortenedText> *shortened)
+void addRack(PictureScene &scene, const RackFonts &fonts, const RackLayout &layout, const UnitLabels &labels,
+             int index, double left, double top)
 {
     const Rack &rack = layout.racks.at(index);
     const double height = rack.height * UnitHeight;
-    const QFont &plain = fonts.plain;
-    const QFont &bold = fonts.bold;
 
     // The designation above, "не выбран" when the calculation chose no cabinet.
-    painter.setPen(Qt::black);
-    painter.setFont(bold);
     const QString title = rack.designation.isEmpty()
                               ? QStringLiteral("Шкаф %1 U").arg(reasons::number(rack.height))
                               : rack.designation;
+    const QString suffix = rack.chosen ? QString() : QStringLiteral(" (не выбран)");
     const QRectF titleBox(left, top - HeaderHeight, rackWidth(), HeaderHeight - 4);
-    const QString shownTitle = fitted(title, bold, rackWidth() * 2 - 8, shortened);
-    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-                     rack.chosen ? shownTitle : shownTitle + QStringLiteral(" (не выбран)"));
+    scene.addText(scene.fitted(title, fonts.bold, rackWidth() * 2 - 8) + suffix, title + suffix, fonts.bold,
+                  titleBox, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap);
 
     // The rails with the U numbers, counted from the bottom.
-    painter.setBrush(Rail);
-    painter.setPen(Qt::NoPen);
-    painter.drawRect(QRectF(left, top, RailWidth, height));
-    painter.drawRect(QRectF(left + RailWidth + BayWidth, top, RailWidth, height));
-    painter.setPen(Qt::white);
-    painter.setFont(fonts.small);
+    scene.addRect(QRectF(left, top, RailWidth, height), Qt::NoPen, Rail, SceneLayer::Racks);
+    scene.addRect(QRectF(left + RailWidth + BayWidth, top, RailWidth, height), Qt::NoPen, Rail,
+                  SceneLayer::Racks);
     for (int u = 1; u <= int(rack.height) && u <= fonts.numberWidths.size(); ++u) {
         const QString number = QString::number(u);
-        const QPointF at(left + (RailWidth - fonts.numberWidths[u - 1]) / 2,
+        const double width = fonts.numberWidths[u - 1];
+        const QPointF at(left + (RailWidth - width) / 2,
                          top + height - (u - 0.5) * UnitHeight + fonts.smallCentre);
-        painter.drawText(at, number);
+        scene.addTextAt(number, number, fonts.small, at, width, Qt::white);
     }
 
     // The units, then the free space below them.
@@ -190,29 +189,26 @@ void paintRack(QPainter &painter, const RackFonts &fonts, const RackLayout &layo
                 {QRectF(bay, top + placed.top * UnitHeight, BayWidth, placed.unit.height * UnitHeight),
                  &placed.unit.designation});
     }
-    paintUnits(painter, fonts, units, labels, shortened);
+    addUnits(scene, fonts, units, labels);
     const double free = rack.height - rack.used;
     if (free > 0) {
         const QRectF space(bay, top + rack.used * UnitHeight, BayWidth, free * UnitHeight);
-        painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(space);
-        painter.setFont(plain);
-        painter.setPen(Qt::darkGray);
-        painter.drawText(space, Qt::AlignCenter, QStringLiteral("свободно %1 U").arg(reasons::number(free)));
+        scene.addRect(space, QPen(Qt::gray, 1, Qt::DashLine), Qt::NoBrush, SceneLayer::Racks);
+        const QString text = QStringLiteral("свободно %1 U").arg(reasons::number(free));
+        scene.addText(text, text, fonts.plain, space, Qt::AlignCenter, Qt::darkGray);
     }
 
     // Below: what it holds, draws and gives off.
-    painter.setPen(Qt::black);
-    painter.setFont(plain);
-    const QStringList footer = {
-        QStringLiteral("Занято %1 из %2 U").arg(reasons::number(rack.used), reasons::number(rack.height)),
-        QStringLiteral("Потребление %1 Вт").arg(reasons::number(rack.powerDraw)),
-        QStringLiteral("Тепло %1 Вт, %2 BTU/ч")
-            .arg(reasons::number(rack.powerDraw))
-            .arg(heatBtuPerHour(rack.powerDraw))};
-    painter.drawText(QRectF(left, top + height + 6, rackWidth(), FooterHeight), Qt::AlignLeft | Qt::AlignTop,
-                     footer.join(u'\n'));
+    const QString footer =
+        QStringList{
+            QStringLiteral("Занято %1 из %2 U").arg(reasons::number(rack.used), reasons::number(rack.height)),
+            QStringLiteral("Потребление %1 Вт").arg(reasons::number(rack.powerDraw)),
+            QStringLiteral("Тепло %1 Вт, %2 BTU/ч")
+                .arg(reasons::number(rack.powerDraw))
+                .arg(heatBtuPerHour(rack.powerDraw))}
+            .join(u'\n');
+    scene.addText(footer, footer, fonts.plain, QRectF(left, top + height + 6, rackWidth(), FooterHeight),
+                  Qt::AlignLeft | Qt::AlignTop);
 }
 
 } // namespace
@@ -228,60 +224,52 @@ Picture rackPicture(const RackLayout &layout)
     const QSizeF size(Margin * 2 + racksWidth + unplacedWidth + (layout.outside.isEmpty() ? 0 : SideWidth),
                       height);
 
-    const auto paint = [layout, top, labels = measureLabels(layout)](QPainter &painter,
-                                                                     QList<ShortenedText> *shortened) {
-        const RackFonts fonts(int(tallestRack(layout)));
-        painter.setFont(fonts.title);
-        painter.setPen(Qt::black);
-        painter.drawText(QPointF(Margin, Margin + TextSize + 4), QStringLiteral("Вид шкафа"));
-        double y = Margin + 24;
-        painter.setPen(Warning);
-        painter.setFont(fonts.bold);
-        for (const QString &warning : warningsOf(layout)) {
-            y += TextSize + 6;
-            painter.drawText(QPointF(Margin, y), warning);
-        }
+    PictureScene scene;
+    const RackFonts fonts(scene, int(tallestRack(layout)));
+    const UnitLabels labels = measureLabels(layout);
+    const QString heading = QStringLiteral("Вид шкафа");
+    scene.addTextAt(heading, heading, fonts.title, QPointF(Margin, Margin + TextSize + 4), size.width());
+    double y = Margin + 24;
+    for (const QString &warning : warningsOf(layout)) {
+        y += TextSize + 6;
+        scene.addTextAt(warning, warning, fonts.bold, QPointF(Margin, y), size.width() - Margin, Warning);
+    }
 
-        double left = Margin;
-        for (int i = 0; i < layout.racks.size(); ++i) {
-            paintRack(painter, fonts, layout, labels, i, left, top, shortened);
-            left += rackWidth() + RackGap;
+    double left = Margin;
+    for (int i = 0; i < layout.racks.size(); ++i) {
+        addRack(scene, fonts, layout, labels, i, left, top);
+        left += rackWidth() + RackGap;
+    }
+    // Units that found no place, drawn beside the racks to their height.
+    if (!layout.unplaced.isEmpty()) {
+        double unitTop = top;
+        QList<UnitBox> units;
+        for (const RackUnit &unit : layout.unplaced) {
+            units.append({QRectF(left, unitTop, BayWidth, unit.height * UnitHeight), &unit.designation});
+            unitTop += unit.height * UnitHeight + 6;
         }
-        // Units that found no place, drawn beside the racks to their height.
-        if (!layout.unplaced.isEmpty()) {
-            double unitTop = top;
-            QList<UnitBox> units;
-            for (const RackUnit &unit : layout.unplaced) {
-                units.append({QRectF(left, unitTop, BayWidth, unit.height * UnitHeight), &unit.designation});
-                unitTop += unit.height * UnitHeight + 6;
-            }
-            paintUnits(painter, fonts, units, labels, shortened);
-            painter.setPen(QPen(Warning, 2));
-            painter.setBrush(Qt::NoBrush);
-            for (const UnitBox &unit : units)
-                painter.drawRect(unit.box);
-            left += BayWidth + RackGap;
+        addUnits(scene, fonts, units, labels);
+        for (const UnitBox &unit : units)
+            scene.addRect(unit.box, QPen(Warning, 2), Qt::NoBrush, SceneLayer::Units);
+        left += BayWidth + RackGap;
+    }
+    if (!layout.outside.isEmpty()) {
+        double line = top + TextSize;
+        const QString heading = QStringLiteral("Вне шкафа");
+        scene.addTextAt(heading, heading, fonts.bold, QPointF(left, line), SideWidth);
+        const QFontMetricsF metrics(scene.fonts.at(fonts.plain));
+        for (const OutsideUnit &unit : layout.outside) {
+            line += TextSize + 6;
+            const QString count = QStringLiteral("× %1").arg(unit.quantity);
+            const double countWidth = metrics.horizontalAdvance(count + u' ');
+            const double nameWidth = SideWidth - Margin - countWidth;
+            const QString name = scene.fitted(unit.designation, fonts.plain, nameWidth);
+            scene.addTextAt(name, unit.designation, fonts.plain, QPointF(left, line), nameWidth);
+            scene.addTextAt(count, count, fonts.plain,
+                            QPointF(left + metrics.horizontalAdvance(name + u' '), line), countWidth);
         }
-        if (!layout.outside.isEmpty()) {
-            painter.setPen(Qt::black);
-            painter.setFont(fonts.bold);
-            double line = top + TextSize;
-            painter.drawText(QPointF(left, line), QStringLiteral("Вне шкафа"));
-            const QFont &plain = fonts.plain;
-            painter.setFont(plain);
-            const QFontMetricsF metrics(plain);
-            for (const OutsideUnit &unit : layout.outside) {
-                line += TextSize + 6;
-                const QString count = QStringLiteral("× %1").arg(unit.quantity);
-                const double countWidth = metrics.horizontalAdvance(count + u' ');
-                const QString name =
-                    fitted(unit.designation, plain, SideWidth - Margin - countWidth, shortened);
-                painter.drawText(QPointF(left, line), name);
-                painter.drawText(QPointF(left + metrics.horizontalAdvance(name + u' '), line), count);
-            }
-        }
-    };
-    return {QStringLiteral("Вид шкафа"), size, paint};
+    }
+    return scenePicture(QStringLiteral("Вид шкафа"), size, std::move(scene));
 }
 
 } // namespace orvika
