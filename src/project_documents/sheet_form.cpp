@@ -6,10 +6,10 @@
 
 namespace orvika {
 
-QRectF sheetFrameMm()
+QRectF sheetFrameMm(const QSizeF &sheetMm)
 {
-    return QRectF(FrameLeftMm, FrameMarginMm, SheetWidthMm - FrameLeftMm - FrameMarginMm,
-                  SheetHeightMm - 2 * FrameMarginMm);
+    return QRectF(FrameLeftMm, FrameMarginMm, sheetMm.width() - FrameLeftMm - FrameMarginMm,
+                  sheetMm.height() - 2 * FrameMarginMm);
 }
 
 SheetScale::SheetScale(const QPaintDevice &device) : m_dotsPerMm(device.logicalDpiX() / 25.4) {}
@@ -21,8 +21,16 @@ QRectF SheetScale::operator()(const QRectF &mm) const
 
 void prepareSpecificationSheet(QPagedPaintDevice &device)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
-                                     QPageLayout::Millimeter));
+    prepareSheet(device, QSizeF(SheetWidthMm, SheetHeightMm));
+}
+
+void prepareSheet(QPagedPaintDevice &device, const QSizeF &sheetMm)
+{
+    const bool landscape = sheetMm.width() > sheetMm.height();
+    const QSizeF portrait = landscape ? sheetMm.transposed() : sheetMm;
+    device.setPageLayout(QPageLayout(QPageSize(portrait, QPageSize::Millimeter),
+                                     landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
 void setLinePen(QPainter &painter, double widthMm)
@@ -33,10 +41,10 @@ void setLinePen(QPainter &painter, double widthMm)
     painter.setBrush(Qt::NoBrush);
 }
 
-void paintSheetFrame(QPainter &painter)
+void paintSheetFrame(QPainter &painter, const QRectF &frameMm)
 {
     setLinePen(painter, ThickLineMm);
-    painter.drawRect(SheetScale(*painter.device())(sheetFrameMm()));
+    painter.drawRect(SheetScale(*painter.device())(frameMm));
 }
 
 } // namespace orvika

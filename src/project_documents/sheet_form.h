@@ -3,6 +3,7 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 
 class QPagedPaintDevice;
 class QPaintDevice;
@@ -21,8 +22,8 @@ inline constexpr double FrameMarginMm = 5;
 inline constexpr double ThickLineMm = 0.6;
 inline constexpr double ThinLineMm = 0.25;
 
-// The frame on the sheet: 395 × 287 mm.
-QRectF sheetFrameMm();
+// The frame on a sheet of that size; on the A3 landscape sheet 395 × 287 mm.
+QRectF sheetFrameMm(const QSizeF &sheetMm = {SheetWidthMm, SheetHeightMm});
 
 class SheetScale
 {
@@ -40,10 +41,12 @@ private:
 
 // A3 landscape without margins, so that the device's origin is the sheet's corner.
 void prepareSpecificationSheet(QPagedPaintDevice &device);
+// A sheet of that size (mm) without margins, landscape when it is wider than tall.
+void prepareSheet(QPagedPaintDevice &device, const QSizeF &sheetMm);
 
 // Sets the painter's pen to a drafting line of the width given.
 void setLinePen(QPainter &painter, double widthMm);
 
-void paintSheetFrame(QPainter &painter);
+void paintSheetFrame(QPainter &painter, const QRectF &frameMm = sheetFrameMm());
 
 } // namespace orvika

@@ -160,10 +160,9 @@ DrawingForm drawingTitleBlock(const ProjectCard &card, const QString &drawingNam
     return form;
 }
 
-QRectF titleBlockPlaceMm(const QSizeF &sizeMm)
+QRectF titleBlockPlaceMm(const QSizeF &sizeMm, const QRectF &frameMm)
 {
-    const QRectF frame = sheetFrameMm();
-    return QRectF(frame.right() - sizeMm.width(), frame.bottom() - sizeMm.height(), sizeMm.width(),
+    return QRectF(frameMm.right() - sizeMm.width(), frameMm.bottom() - sizeMm.height(), sizeMm.width(),
                   sizeMm.height());
 }
 

@@ -2,6 +2,7 @@
 
 #include "project/project_card.h"
 #include "project_documents/drawing_form.h"
+#include "project_documents/sheet_form.h"
 
 #include <QString>
 
@@ -29,6 +30,6 @@ inline constexpr double DrawingTitleBlockHeightMm = 55;
 DrawingForm drawingTitleBlock(const ProjectCard &card, const QString &drawingName, int sheet, int sheetCount);
 
 // Where a title block of that size stands: in the frame's bottom right corner (mm on the sheet).
-QRectF titleBlockPlaceMm(const QSizeF &sizeMm);
+QRectF titleBlockPlaceMm(const QSizeF &sizeMm, const QRectF &frameMm = sheetFrameMm());
 
 } // namespace orvika
