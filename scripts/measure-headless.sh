@@ -12,7 +12,7 @@ cd "$repo"
 runs=${1:-10}
 build=${ORVIKA_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx orvika_svg orvika_print bare_core >/dev/null
+cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx orvika_svg orvika_dxf orvika_print bare_core >/dev/null
 program=$(cd "$build" && pwd)/src/orvika
 bare=$(cd "$build" && pwd)/bench/bare_core/bare_core
 

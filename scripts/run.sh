@@ -11,7 +11,7 @@ cd "$repo"
 
 build=${ORVIKA_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx orvika_svg orvika_print
+cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx orvika_svg orvika_dxf orvika_print
 program=$(cd "$build" && pwd)/src/orvika
 
 workdir=${XDG_DATA_HOME:-$HOME/.local/share}/orvika

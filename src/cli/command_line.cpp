@@ -67,7 +67,7 @@ struct Options
             "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, линии громкоговорителей: "
             "lines-csv, схему структурную: scheme-pdf, "
             "или рисунок: rack-svg "
-            "(вид шкафа), diagram-svg (блок-схема). "
+            "(вид шкафа), diagram-svg (блок-схема), чертёж для САПР: rack-dxf, diagram-dxf. "
             "Файл \"Спецификация.dat\" не изменяется."),
         QStringLiteral("формат")};
     const QCommandLineOption compareOption{
@@ -165,8 +165,8 @@ int run(Options &options, bool parsed)
     const QString format = parser.value(options.exportOption);
     if (!ExportFormats.contains(format))
         return usageError(QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, "
-                                         "gost-xlsx, lines-csv, scheme-pdf, rack-svg или "
-                                         "diagram-svg).")
+                                         "gost-xlsx, lines-csv, scheme-pdf, rack-svg, "
+                                         "diagram-svg, rack-dxf или diagram-dxf).")
                               .arg(format));
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));

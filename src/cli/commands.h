@@ -7,13 +7,15 @@
 namespace orvika {
 
 inline const QStringList ExportFormats = {
-    QStringLiteral("pdf"),        QStringLiteral("csv"),       QStringLiteral("xlsx"),
-    QStringLiteral("gost-pdf"),   QStringLiteral("gost-xlsx"), QStringLiteral("lines-csv"),
-    QStringLiteral("scheme-pdf"), QStringLiteral("rack-svg"),  QStringLiteral("diagram-svg")};
+    QStringLiteral("pdf"),        QStringLiteral("csv"),        QStringLiteral("xlsx"),
+    QStringLiteral("gost-pdf"),   QStringLiteral("gost-xlsx"),  QStringLiteral("lines-csv"),
+    QStringLiteral("scheme-pdf"), QStringLiteral("rack-svg"),   QStringLiteral("diagram-svg"),
+    QStringLiteral("rack-dxf"),   QStringLiteral("diagram-dxf")};
 // The formats that lay out text, and so need the font system.
-inline const QStringList PaintedFormats = {QStringLiteral("pdf"), QStringLiteral("gost-pdf"),
-                                           QStringLiteral("scheme-pdf"), QStringLiteral("rack-svg"),
-                                           QStringLiteral("diagram-svg")};
+inline const QStringList PaintedFormats = {QStringLiteral("pdf"),         QStringLiteral("gost-pdf"),
+                                           QStringLiteral("scheme-pdf"),  QStringLiteral("rack-svg"),
+                                           QStringLiteral("diagram-svg"), QStringLiteral("rack-dxf"),
+                                           QStringLiteral("diagram-dxf")};
 
 // Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
 // written) and writes the document or picture of the proposal. The project's card is read from

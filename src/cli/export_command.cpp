@@ -1,3 +1,4 @@
+#include "cad/picture_dxf.h"
 #include "catalogue/text_file.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
@@ -60,6 +61,13 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
         return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
     if (format == u"diagram-svg")
         return writePictureSvg(path, proposalDiagramPicture(catalogue, requirements, proposal, card.lines));
+    if (format == u"rack-dxf")
+        return writeDrawingDxf(path,
+                               rackDrawing(proposalRackPicture(catalogue, requirements, proposal), card));
+    if (format == u"diagram-dxf")
+        return writeDrawingDxf(
+            path,
+            diagramDrawing(proposalDiagramPicture(catalogue, requirements, proposal, card.lines), card));
     const DocumentFormat document = format == u"pdf"   ? DocumentFormat::Pdf
                                     : format == u"csv" ? DocumentFormat::Csv
                                                        : DocumentFormat::Xlsx;

@@ -564,7 +564,7 @@ void addBox(PictureScene &scene, const DiagramFonts &fonts, const DiagramBox &bo
                       QRectF(text.left(), top, text.width(), NameSize + 3), left, Qt::black, true);
         top += NameSize + 3;
     }
-    scene.addLabel(text, first + u'\n' + box.detail, fonts.plain);
+    scene.addLabel(text, first + u'\n' + box.detail, fonts.plain, Qt::AlignLeft | Qt::AlignTop);
 }
 
 // What the two kinds of line mean, beneath the caption.

@@ -51,9 +51,9 @@ void PictureScene::addTextAt(const QString &shown, const QString &whole, int fon
                            SceneLayer::Text});
 }
 
-void PictureScene::addLabel(const QRectF &box, const QString &text, int font)
+void PictureScene::addLabel(const QRectF &box, const QString &text, int font, Qt::Alignment alignment)
 {
-    items.append(SceneLabel{box, text, font});
+    items.append(SceneLabel{box, text, font, alignment});
 }
 
 namespace {

@@ -53,6 +53,7 @@ struct SceneLabel
     QRectF box; // the text's room inside the unit's box
     QString text;
     int font = 0;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
 };
 
 using SceneItem = std::variant<SceneShape, SceneText, SceneLabel>;
@@ -74,7 +75,7 @@ struct PictureScene
                  const QColor &colour = Qt::black, bool inLabel = false);
     void addTextAt(const QString &shown, const QString &whole, int font, const QPointF &baseline,
                    double width, const QColor &colour = Qt::black, bool inLabel = false);
-    void addLabel(const QRectF &box, const QString &text, int font);
+    void addLabel(const QRectF &box, const QString &text, int font, Qt::Alignment alignment);
 };
 
 // Draws the scene, changing pen, brush and font only where the next part needs another (an SVG

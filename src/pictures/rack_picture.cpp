@@ -150,7 +150,8 @@ void addUnits(PictureScene &scene, const RackFonts &fonts, const QList<UnitBox> 
                         BayWidth - 12 - label.nameAt, Qt::black, true);
     }
     for (const UnitBox &unit : units)
-        scene.addLabel(unit.box.adjusted(6, 0, -6, 0), unit.designation->trimmed(), fonts.plain);
+        scene.addLabel(unit.box.adjusted(6, 0, -6, 0), unit.designation->trimmed(), fonts.plain,
+                       Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void addRack(PictureScene &scene, const RackFonts &fonts, const RackLayout &layout, const UnitLabels &labels,

@@ -47,25 +47,29 @@ double textHeightMm(const QPaintDevice &device, const TextStyle &style, double w
     return std::max(line, boundsOf(device, font, box, flagsOf(style), text).height()) / scale(1);
 }
 
+TextStyle fittedTextStyle(const QPaintDevice &device, const QRectF &boxMm, const QString &text,
+                          const TextStyle &style)
+{
+    const QRectF box = SheetScale(device)(boxMm);
+    const int flags = flagsOf(style);
+    TextStyle fitted = style;
+    while (fitted.heightMm > SmallestTextMm) {
+        const QRectF bounds = boundsOf(device, draftingFont(fitted), box, flags, text);
+        if (bounds.width() <= box.width() && bounds.height() <= box.height())
+            break;
+        fitted.heightMm = std::max(SmallestTextMm, fitted.heightMm - ShrinkStepMm);
+    }
+    return fitted;
+}
+
 void drawTextInBox(QPainter &painter, const QRectF &boxMm, const QString &text, const TextStyle &style)
 {
     if (text.isEmpty())
         return;
     const QPaintDevice &device = *painter.device();
-    const QRectF box = SheetScale(device)(boxMm);
-    const int flags = flagsOf(style);
-    TextStyle fitted = style;
-    QFont font = draftingFont(fitted);
-    while (fitted.heightMm > SmallestTextMm) {
-        const QRectF bounds = boundsOf(device, font, box, flags, text);
-        if (bounds.width() <= box.width() && bounds.height() <= box.height())
-            break;
-        fitted.heightMm = std::max(SmallestTextMm, fitted.heightMm - ShrinkStepMm);
-        font = draftingFont(fitted);
-    }
-    painter.setFont(font);
+    painter.setFont(draftingFont(fittedTextStyle(device, boxMm, text, style)));
     painter.setPen(Qt::black);
-    painter.drawText(box, flags, text);
+    painter.drawText(SheetScale(device)(boxMm), flagsOf(style), text);
 }
 
 } // namespace orvika

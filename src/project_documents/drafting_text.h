@@ -24,6 +24,11 @@ QFont draftingFont(const TextStyle &style);
 // least one line.
 double textHeightMm(const QPaintDevice &device, const TextStyle &style, double widthMm, const QString &text);
 
+// The style with its size brought down as far as it has to be for the text to fit the box (mm) on
+// the device.
+TextStyle fittedTextStyle(const QPaintDevice &device, const QRectF &boxMm, const QString &text,
+                          const TextStyle &style);
+
 // Draws a text in a box (mm) on the painter's device, its size brought down as far as it has to be
 // for the text to fit the box.
 void drawTextInBox(QPainter &painter, const QRectF &boxMm, const QString &text, const TextStyle &style);

@@ -21,13 +21,17 @@ void paintOutlines(QPainter &painter, const DrawingForm &form, const QPointF &to
 
 } // namespace
 
+QRectF cellTextBoxMm(const FormCell &cell, const QPointF &topLeftMm)
+{
+    return cell.rectMm.translated(topLeftMm).adjusted(TextInsetMm, 0, -TextInsetMm, 0);
+}
+
 void paintDrawingForm(QPainter &painter, const DrawingForm &form, const QPointF &topLeftMm)
 {
     paintOutlines(painter, form, topLeftMm, LineWeight::Thin);
     paintOutlines(painter, form, topLeftMm, LineWeight::Thick);
     for (const FormCell &cell : form.cells)
-        drawTextInBox(painter, cell.rectMm.translated(topLeftMm).adjusted(TextInsetMm, 0, -TextInsetMm, 0),
-                      cell.text, cell.style);
+        drawTextInBox(painter, cellTextBoxMm(cell, topLeftMm), cell.text, cell.style);
 }
 
 } // namespace orvika

@@ -31,6 +31,9 @@ struct DrawingForm
     QList<FormCell> cells;
 };
 
+// The room a cell's text has, clear of its lines (mm on the device, the form's top left corner given).
+QRectF cellTextBoxMm(const FormCell &cell, const QPointF &topLeftMm);
+
 // Paints the form with its top left corner at the point given (mm on the painter's device): the thin
 // outlines, the thick ones over them, then the texts inside their cells.
 void paintDrawingForm(QPainter &painter, const DrawingForm &form, const QPointF &topLeftMm);

@@ -1,3 +1,4 @@
+#include "cad/picture_dxf.h"
 #include "documents/document_content.h"
 #include "documents/document_painter.h"
 #include "pictures/proposal_pictures.h"
@@ -93,7 +94,12 @@ void MainWindow::showPicture(View view)
                                                           m_model.projectCard().lines);
     if (m_pictureWindow)
         m_pictureWindow->close();
-    auto *window = new PictureWindow(picture, m_dialogs, m_model.state().appDir,
+    // The sheet's title block is filled from the card as it is when the drawing is saved.
+    const auto drawing = [this, picture, rack] {
+        return rack ? rackDrawing(picture, m_model.projectCard())
+                    : diagramDrawing(picture, m_model.projectCard());
+    };
+    auto *window = new PictureWindow(picture, drawing, m_dialogs, m_model.state().appDir,
                                      rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"), this);
     window->setObjectName(rack ? QStringLiteral("rackWindow") : QStringLiteral("diagramWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,11 +1,13 @@
 #include "ui/picture_window.h"
 
+#include "cad/picture_dxf.h"
 #include "pictures/picture.h"
 #include "ui/dialogs.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMap>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
@@ -62,9 +64,10 @@ private:
     PictureWindow &m_window;
 };
 
-PictureWindow::PictureWindow(const Picture &picture, Dialogs &dialogs, const QString &folder,
-                             const QString &fileStem, QWidget *parent)
-    : QDialog(parent), m_picture(picture), m_dialogs(dialogs), m_folder(folder), m_fileStem(fileStem)
+PictureWindow::PictureWindow(const Picture &picture, DrawingMaker drawing, Dialogs &dialogs,
+                             const QString &folder, const QString &fileStem, QWidget *parent)
+    : QDialog(parent), m_picture(picture), m_drawing(std::move(drawing)), m_dialogs(dialogs),
+      m_folder(folder), m_fileStem(fileStem)
 {
     setWindowTitle(picture.title);
     setSizeGripEnabled(true);
@@ -84,15 +87,21 @@ PictureWindow::PictureWindow(const Picture &picture, Dialogs &dialogs, const QSt
     saveSvgButton->setObjectName(QStringLiteral("saveSvg"));
     savePngButton = new QPushButton(QStringLiteral("Сохранить как PNG…"), this);
     savePngButton->setObjectName(QStringLiteral("savePng"));
+    saveDxfButton = new QPushButton(QStringLiteral("Сохранить как DXF…"), this);
+    saveDxfButton->setObjectName(QStringLiteral("saveDxf"));
+    saveDxfButton->setToolTip(
+        QStringLiteral("Чертёж для САПР: лист A3 с рамкой и основной надписью, в миллиметрах"));
     auto *close = new QPushButton(QStringLiteral("Закрыть"), this);
     close->setObjectName(QStringLiteral("closePicture"));
     connect(saveSvgButton, &QPushButton::clicked, this, [this] { save(Format::Svg); });
     connect(savePngButton, &QPushButton::clicked, this, [this] { save(Format::Png); });
+    connect(saveDxfButton, &QPushButton::clicked, this, [this] { save(Format::Dxf); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(saveSvgButton);
     buttons->addWidget(savePngButton);
+    buttons->addWidget(saveDxfButton);
     buttons->addStretch();
     buttons->addWidget(close);
     auto *layout = new QVBoxLayout(this);
@@ -149,15 +158,37 @@ void PictureWindow::keyPressEvent(QKeyEvent *event)
 
 void PictureWindow::save(Format format)
 {
-    const bool svg = format == Format::Svg;
-    const QString path = m_dialogs.saveFileName(
-        this, svg ? QStringLiteral("Сохранить как SVG") : QStringLiteral("Сохранить как PNG"), m_folder,
-        m_fileStem + (svg ? QStringLiteral(".svg") : QStringLiteral(".png")),
-        svg ? QStringLiteral("SVG (*.svg)") : QStringLiteral("PNG (*.png)"));
+    struct Choice
+    {
+        QString caption;
+        QString extension;
+        QString filter;
+    };
+    static const QMap<Format, Choice> choices = {
+        {Format::Svg,
+         {QStringLiteral("Сохранить как SVG"), QStringLiteral(".svg"), QStringLiteral("SVG (*.svg)")}},
+        {Format::Png,
+         {QStringLiteral("Сохранить как PNG"), QStringLiteral(".png"), QStringLiteral("PNG (*.png)")}},
+        {Format::Dxf,
+         {QStringLiteral("Сохранить как DXF"), QStringLiteral(".dxf"), QStringLiteral("DXF (*.dxf)")}}};
+    const Choice &choice = choices[format];
+    const QString path =
+        m_dialogs.saveFileName(this, choice.caption, m_folder, m_fileStem + choice.extension, choice.filter);
     if (path.isEmpty())
         return;
-    announceWrite(m_dialogs, this, QFileInfo(path).fileName(),
-                  svg ? writePictureSvg(path, m_picture) : writePicturePng(path, m_picture));
+    std::optional<QString> failure;
+    switch (format) {
+    case Format::Svg:
+        failure = writePictureSvg(path, m_picture);
+        break;
+    case Format::Png:
+        failure = writePicturePng(path, m_picture);
+        break;
+    case Format::Dxf:
+        failure = writeDrawingDxf(path, m_drawing());
+        break;
+    }
+    announceWrite(m_dialogs, this, QFileInfo(path).fileName(), failure);
 }
 
 } // namespace orvika

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "cad/cad_drawing.h"
 #include "documents/picture.h"
 
 #include <QDialog>
+#include <functional>
 
 class QPushButton;
 class QScrollArea;
@@ -13,13 +15,16 @@ class Dialogs;
 class PictureCanvas;
 
 // One picture of the proposal in a window of its own: resizable, zoomed with the wheel and with
-// Ctrl + and Ctrl −, saved as SVG or PNG under a name asked in the working directory.
+// Ctrl + and Ctrl −, saved as SVG, PNG or, on its drawing sheet, DXF under a name asked in the working
+// directory.
 class PictureWindow : public QDialog
 {
     Q_OBJECT
 public:
-    PictureWindow(const Picture &picture, Dialogs &dialogs, const QString &folder, const QString &fileStem,
-                  QWidget *parent);
+    using DrawingMaker = std::function<CadDrawing()>;
+
+    PictureWindow(const Picture &picture, DrawingMaker drawing, Dialogs &dialogs, const QString &folder,
+                  const QString &fileStem, QWidget *parent);
 
     double zoom() const;
     void setZoom(double zoom);
@@ -28,15 +33,17 @@ public:
 
     QPushButton *saveSvgButton = nullptr;
     QPushButton *savePngButton = nullptr;
+    QPushButton *saveDxfButton = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    enum class Format { Svg, Png };
+    enum class Format { Svg, Png, Dxf };
     void save(Format format);
 
     Picture m_picture;
+    DrawingMaker m_drawing;
     Dialogs &m_dialogs;
     QString m_folder;
     QString m_fileStem;

@@ -1,0 +1,203 @@
+#include "cad/sheet_drawing.h"
+
+#include "project_documents/sheet_form.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <algorithm>
+
+namespace orvika {
+namespace {
+
+// A label is brought down to no less than this share of its size to fit its box.
+constexpr double SmallestLabelShare = 0.5;
+
+// The sheet's texts are measured as the PDF lays them out, at its resolution.
+const QPaintDevice &referenceDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMetre = qRound(1200 / 0.0254);
+        image.setDotsPerMeterX(dotsPerMetre);
+        image.setDotsPerMeterY(dotsPerMetre);
+        return image;
+    }();
+    return device;
+}
+
+// The point of the box the alignment names.
+QPointF anchorOf(const QRectF &box, Qt::Alignment alignment)
+{
+    const double x = alignment & Qt::AlignRight     ? box.right()
+                     : alignment & Qt::AlignHCenter ? box.center().x()
+                                                    : box.left();
+    const double y = alignment & Qt::AlignBottom    ? box.bottom()
+                     : alignment & Qt::AlignVCenter ? box.center().y()
+                                                    : box.top();
+    return {x, y};
+}
+
+Qt::Alignment alignmentOf(int flags)
+{
+    const Qt::Alignment horizontal = Qt::Alignment(flags) & Qt::AlignHorizontal_Mask;
+    const Qt::Alignment vertical = Qt::Alignment(flags) & Qt::AlignVertical_Mask;
+    return (horizontal ? horizontal : Qt::AlignLeft) | (vertical ? vertical : Qt::AlignTop);
+}
+
+void addFrame(CadDrawing &drawing, const DrawingSheet &sheet)
+{
+    drawing.lines.append({QPolygonF(sheet.frameMm).mid(0, 4), true, SceneLayer::Frame, ThickLineMm});
+    const QPointF at = sheet.titleBlockMm.topLeft();
+    for (const FormCell &cell : sheet.titleBlock.cells) {
+        drawing.lines.append({QPolygonF(cell.rectMm.translated(at)).mid(0, 4), true, SceneLayer::Frame,
+                              cell.outline == LineWeight::Thick ? ThickLineMm : ThinLineMm});
+        if (cell.text.isEmpty())
+            continue;
+        const QRectF box = cellTextBoxMm(cell, at);
+        const TextStyle style = fittedTextStyle(referenceDevice(), box, cell.text, cell.style);
+        const Qt::Alignment alignment = alignmentOf(int(style.alignment));
+        CadText text{cell.text, anchorOf(box, alignment), style.heightMm, 1, alignment, 0, SceneLayer::Frame};
+        if (style.wrap)
+            text.wrapWidthMm = box.width();
+        drawing.texts.append(text);
+    }
+}
+
+// The picture's parts, from picture units to millimetres on the sheet.
+class SceneConverter
+{
+public:
+    SceneConverter(CadDrawing &drawing, const PictureScene &scene, const QPointF &originMm, double mmPerUnit)
+        : m_drawing(drawing), m_scene(scene), m_origin(originMm), m_scale(mmPerUnit)
+    {
+        for (const QFont &font : scene.fonts)
+            m_capitals.append(QFontMetricsF(font).capHeight());
+    }
+
+    void add(const SceneShape &shape)
+    {
+        const bool outlined = shape.pen.style() != Qt::NoPen;
+        const QColor colour = outlined ? shape.pen.color() : shape.brush.color();
+        const CadLine line{{},    false, shape.layer, weightOf(shape.pen), shape.pen.style() == Qt::DashLine,
+                           colour};
+        switch (shape.kind) {
+        case SceneShape::Kind::Rect:
+            // A filled box without an outline (a rail) is drawn by its outline.
+            if (outlined || shape.brush.style() != Qt::NoBrush)
+                addLine(line, QPolygonF(shape.rect).mid(0, 4), true);
+            break;
+        case SceneShape::Kind::Polyline:
+            addLine(line, shape.points, false);
+            break;
+        case SceneShape::Kind::Polygon:
+            if (shape.brush.style() != Qt::NoBrush)
+                m_drawing.fills.append({mm(shape.points), shape.layer, colour});
+            else
+                addLine(line, shape.points, true);
+            break;
+        case SceneShape::Kind::Dot:
+            m_drawing.circles.append(
+                {mm(shape.rect.center()), shape.rect.width() / 2 * m_scale, shape.layer, colour});
+            break;
+        }
+    }
+
+    void add(const SceneText &text)
+    {
+        if (text.inLabel || text.whole.isEmpty())
+            return;
+        CadText cad;
+        cad.text = text.whole;
+        cad.heightMm = m_capitals.at(text.font) * m_scale;
+        cad.colour = text.colour;
+        cad.layer = text.layer;
+        if (text.atBaseline()) {
+            cad.atMm = mm(text.box.topLeft());
+            cad.widthFactor = narrowing(text, text.box.width());
+        } else if ((text.flags & Qt::TextWordWrap) || text.whole.contains(u'\n')) {
+            cad.alignment = alignmentOf(text.flags);
+            cad.atMm = mm(anchorOf(text.box, cad.alignment));
+            cad.wrapWidthMm = text.box.width() * m_scale;
+        } else {
+            cad.alignment = alignmentOf(text.flags);
+            cad.atMm = mm(anchorOf(text.box, cad.alignment));
+            cad.widthFactor = narrowing(text, text.box.width());
+        }
+        m_drawing.texts.append(cad);
+    }
+
+    // Wrapped to the box and brought down, as far as the share allows, until its lines fit it.
+    void add(const SceneLabel &label)
+    {
+        const QFontMetricsF metrics(m_scene.fonts.at(label.font));
+        const double needed =
+            metrics.boundingRect(QRectF(0, 0, label.box.width(), 1e6), Qt::TextWordWrap, label.text).height();
+        const double share =
+            needed > label.box.height() ? std::max(SmallestLabelShare, label.box.height() / needed) : 1.0;
+        CadText cad;
+        cad.text = label.text;
+        cad.alignment = label.alignment;
+        cad.atMm = mm(anchorOf(label.box, label.alignment));
+        cad.heightMm = m_capitals.at(label.font) * share * m_scale;
+        cad.wrapWidthMm = label.box.width() * m_scale;
+        cad.layer = SceneLayer::Text;
+        m_drawing.texts.append(cad);
+    }
+
+private:
+    QPointF mm(const QPointF &point) const { return m_origin + point * m_scale; }
+
+    QPolygonF mm(const QPolygonF &points) const
+    {
+        QPolygonF converted;
+        converted.reserve(points.size());
+        for (const QPointF &point : points)
+            converted.append(mm(point));
+        return converted;
+    }
+
+    void addLine(CadLine line, const QPolygonF &points, bool closed)
+    {
+        line.pointsMm = mm(points);
+        line.closed = closed;
+        m_drawing.lines.append(line);
+    }
+
+    // The drafting weight nearest the pen on paper, never thinner than a thin line.
+    double weightOf(const QPen &pen) const
+    {
+        return std::max(ThinLineMm, std::round(pen.widthF() * m_scale * 20) / 20);
+    }
+
+    // Narrower when the whole text is wider than the room the picture gave it.
+    double narrowing(const SceneText &text, double room) const
+    {
+        if (!text.isShortened())
+            return 1;
+        const double width = QFontMetricsF(m_scene.fonts.at(text.font)).horizontalAdvance(text.whole);
+        return width > room && width > 0 ? room / width : 1.0;
+    }
+
+    CadDrawing &m_drawing;
+    const PictureScene &m_scene;
+    QPointF m_origin;
+    double m_scale;
+    QList<double> m_capitals;
+};
+
+} // namespace
+
+CadDrawing sheetDrawing(const DrawingSheet &sheet, const Picture &picture)
+{
+    CadDrawing drawing;
+    drawing.sheetMm = sheet.sizeMm;
+    addFrame(drawing, sheet);
+    if (!picture.scene || sheet.pictureMm.isEmpty())
+        return drawing;
+    SceneConverter converter(drawing, *picture.scene, sheet.pictureMm.topLeft(), sheet.mmPerUnit);
+    for (const SceneItem &item : picture.scene->items)
+        std::visit([&converter](const auto &part) { converter.add(part); }, item);
+    return drawing;
+}
+
+} // namespace orvika
