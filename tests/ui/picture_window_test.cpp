@@ -73,7 +73,8 @@ TEST_P(Views, ZoomWithTheWheelAndKeysAndSaveAsSvgAndPng)
     const QString stem = QString::fromUtf8(c.title);
     for (const auto &[button, extension, magic] :
          {std::tuple{window->saveSvgButton, ".svg", QByteArray("<?xml")},
-          std::tuple{window->savePngButton, ".png", QByteArray("\x89PNG")}}) {
+          std::tuple{window->savePngButton, ".png", QByteArray("\x89PNG")},
+          std::tuple{window->saveDxfButton, ".dxf", QByteArray("999\n")}}) {
         w->dialogs.fileCalls.clear();
         w->dialogs.fileAnswers.enqueue(dir.filePath(QStringLiteral("рисунок") + QLatin1String(extension)));
         QTest::mouseClick(button, Qt::LeftButton);
