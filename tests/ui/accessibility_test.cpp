@@ -51,11 +51,13 @@ TEST_F(Accessibility, EveryControlOfEveryWindowReadsAsANameOfItsOwn)
 {
     Comparison comparison;
     comparison.requirements = {{QStringLiteral("- Наличие вентиляторов"), {}, {}, DifferenceKind::Added}};
-    const Picture picture{QStringLiteral("Вид шкафа"), QSizeF(3000, 3000), {}};
+    const Picture picture{QStringLiteral("Вид шкафа"), QSizeF(3000, 3000), {}, {}};
     const std::unique_ptr<QWidget> windows[] = {
         std::make_unique<LoadWindow>(*window, window.get()),
         std::make_unique<InformationWindow>(59, 7, window.get()),
-        std::make_unique<PictureWindow>(picture, dialogs, workingDir(), QStringLiteral("шкаф"), window.get()),
+        std::make_unique<PictureWindow>(
+            picture, [] { return CadDrawing(); }, dialogs, workingDir(), QStringLiteral("шкаф"),
+            window.get()),
         std::make_unique<CompareWindow>(comparison, QStringLiteral("а.dat"), QStringLiteral("б.dat"), dialogs,
                                         workingDir(), window.get()),
         std::make_unique<RecheckWindow>(state, dialogs, window.get())};
