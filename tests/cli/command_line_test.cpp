@@ -109,7 +109,9 @@ INSTANTIATE_TEST_SUITE_P(Formats, Exports,
                                            ExportCase{"gost-xlsx", "гост.xlsx", "PK"},
                                            ExportCase{"scheme-pdf", "схема.pdf", "%PDF-"},
                                            ExportCase{"rack-svg", "шкаф.svg", "<?xml"},
-                                           ExportCase{"diagram-svg", "схема.svg", "<?xml"}),
+                                           ExportCase{"diagram-svg", "схема.svg", "<?xml"},
+                                           ExportCase{"rack-dxf", "шкаф.dxf", "999\n"},
+                                           ExportCase{"diagram-dxf", "схема.dxf", "999\n"}),
                          [](const auto &info) {
                              return QString::fromLatin1(info.param.format).remove(u'-').toStdString();
                          });
