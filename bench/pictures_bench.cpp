@@ -1,3 +1,4 @@
+#include "cad/picture_dxf.h"
 #include "calc/calculation.h"
 #include "catalogue/scheme_library.h"
 #include "gui_bench_main.h"
@@ -43,6 +44,32 @@ void diagramSvg(benchmark::State &state)
     }
 }
 BENCHMARK(diagramSvg)->Unit(benchmark::kMillisecond);
+
+// Each picture on its drawing sheet, from the proposal to the DXF bytes.
+void rackDxf(benchmark::State &state)
+{
+    const LargeInstallation large;
+    for (auto _ : state) {
+        const QByteArray dxf = orvika::drawingDxf(orvika::rackDrawing(
+            orvika::rackPicture(orvika::layoutRacks(large.catalogue, large.requirements, large.proposal)),
+            {}));
+        benchmark::DoNotOptimize(dxf);
+    }
+}
+BENCHMARK(rackDxf)->Unit(benchmark::kMillisecond);
+
+void diagramDxf(benchmark::State &state)
+{
+    const LargeInstallation large;
+    for (auto _ : state) {
+        const QByteArray dxf = orvika::drawingDxf(
+            orvika::diagramDrawing(orvika::blockDiagramPicture(orvika::layoutBlockDiagram(
+                                       large.catalogue, large.requirements, large.proposal)),
+                                   {}));
+        benchmark::DoNotOptimize(dxf);
+    }
+}
+BENCHMARK(diagramDxf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

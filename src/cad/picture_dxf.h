@@ -19,8 +19,8 @@ inline const QString RackDrawingName = QStringLiteral("Размещение об
 CadDrawing rackDrawing(const Picture &rack, const ProjectCard &card);
 CadDrawing diagramDrawing(const Picture &diagram, const ProjectCard &card);
 
-// The drawing as DXF; empty, with the reason, when it could not be made.
-QByteArray drawingDxf(const CadDrawing &drawing, QString *reason = nullptr);
+// The drawing as DXF; empty without the module.
+QByteArray drawingDxf(const CadDrawing &drawing);
 
 // Written whole or not at all; the reason when it failed.
 std::optional<QString> writeDrawingDxf(const QString &path, const CadDrawing &drawing);

@@ -17,19 +17,19 @@ int PictureScene::addFont(const QFont &font)
 
 void PictureScene::addRect(const QRectF &rect, const QPen &pen, const QBrush &brush, SceneLayer layer)
 {
-    items.append(SceneShape{SceneShape::Kind::Rect, rect, {}, pen, brush, layer});
+    items.emplace_back(SceneShape{SceneShape::Kind::Rect, rect, {}, pen, brush, layer});
 }
 
 void PictureScene::addShape(SceneShape::Kind kind, const QPolygonF &points, const QPen &pen,
                             const QBrush &brush, SceneLayer layer)
 {
-    items.append(SceneShape{kind, {}, points, pen, brush, layer});
+    items.emplace_back(SceneShape{kind, {}, points, pen, brush, layer});
 }
 
 void PictureScene::addDot(const QPointF &centre, double radius, const QBrush &brush, SceneLayer layer)
 {
     const QPointF corner(radius, radius);
-    items.append(SceneShape{
+    items.emplace_back(SceneShape{
         SceneShape::Kind::Dot, QRectF(centre - corner, centre + corner), {}, Qt::NoPen, brush, layer});
 }
 
@@ -41,19 +41,19 @@ QString PictureScene::fitted(const QString &text, int font, double width) const
 void PictureScene::addText(const QString &shown, const QString &whole, int font, const QRectF &box, int flags,
                            const QColor &colour, bool inLabel)
 {
-    items.append(SceneText{shown, whole, font, colour, box, flags, inLabel, SceneLayer::Text});
+    items.emplace_back(SceneText{shown, whole, font, colour, box, flags, inLabel, SceneLayer::Text});
 }
 
 void PictureScene::addTextAt(const QString &shown, const QString &whole, int font, const QPointF &baseline,
                              double width, const QColor &colour, bool inLabel)
 {
-    items.append(SceneText{shown, whole, font, colour, QRectF(baseline, QSizeF(width, 0)), 0, inLabel,
-                           SceneLayer::Text});
+    items.emplace_back(SceneText{shown, whole, font, colour, QRectF(baseline, QSizeF(width, 0)), 0, inLabel,
+                                 SceneLayer::Text});
 }
 
 void PictureScene::addLabel(const QRectF &box, const QString &text, int font, Qt::Alignment alignment)
 {
-    items.append(SceneLabel{box, text, font, alignment});
+    items.emplace_back(SceneLabel{box, text, font, alignment});
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <QRectF>
 #include <QString>
 #include <variant>
+#include <vector>
 
 // A picture laid out once as a list of what is drawn, in picture units and in painting order. The
 // painter draws it on any device; a CAD drawing is made from the same list, so the two cannot show
@@ -61,7 +62,7 @@ using SceneItem = std::variant<SceneShape, SceneText, SceneLabel>;
 struct PictureScene
 {
     QList<QFont> fonts;
-    QList<SceneItem> items;
+    std::vector<SceneItem> items;
 
     int addFont(const QFont &font);
     void addRect(const QRectF &rect, const QPen &pen, const QBrush &brush, SceneLayer layer);

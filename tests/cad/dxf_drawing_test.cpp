@@ -239,7 +239,7 @@ TEST(DxfText, CyrillicInTheCodePageAndTheRestEscapedAndControlCharactersKept)
     EXPECT_EQ(drawing.entities("MTEXT").first().value(u"text").toString(), braces);
 }
 
-// A file cut short by the file-size limit is not taken for a drawing: nothing is written.
+// A drawing the file-size limit cuts short is reported, and nothing is left of it.
 TEST(DxfFile, ADrawingCutShortIsReportedAndNotWritten)
 {
     CadDrawing cad;
@@ -259,7 +259,6 @@ TEST(DxfFile, ADrawingCutShortIsReportedAndNotWritten)
     setrlimit(RLIMIT_FSIZE, &before);
 
     ASSERT_TRUE(failure.has_value());
-    EXPECT_TRUE(failure->contains(QStringLiteral("не полностью"))) << failure->toStdString();
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_FALSE(writeDrawingDxf(path, cad).has_value()) << "written whole without the limit";
 }

@@ -2,11 +2,13 @@
 // written.
 #include "cad/cad_drawing.h"
 
+#include <QByteArray>
 #include <QStringEncoder>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <dxflib/dl_dxf.h>
-#include <memory>
+#include <string_view>
 
 namespace {
 
@@ -126,6 +128,58 @@ int verticalJustification(Qt::Alignment alignment)
         return 1;
     return 0; // the baseline
 }
+
+// The library's writer with its output kept in memory: its own writes a file and flushes every line.
+class MemoryWriter : public DL_WriterA
+{
+public:
+    explicit MemoryWriter(QByteArray &out) : DL_WriterA("/dev/null", DL_Codes::AC1015), m_out(out) {}
+
+    void dxfReal(int gc, double value) const override
+    {
+        // Micrometres are finer than any drawing needs; trailing zeros go, one decimal stays.
+        char digits[64];
+        const auto end =
+            std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6).ptr;
+        std::string_view text(digits, size_t(end - digits));
+        while (text.size() > 2 && text.back() == '0' && text[text.size() - 2] != '.')
+            text.remove_suffix(1);
+        write(gc, text);
+    }
+    void dxfInt(int gc, int value) const override
+    {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        write(gc, std::string_view(digits, size_t(end - digits)));
+    }
+    void dxfHex(int gc, int value) const override
+    {
+        char digits[16];
+        const auto end = std::to_chars(digits, digits + sizeof digits, unsigned(value), 16).ptr;
+        std::string upper(digits, end);
+        for (char &c : upper)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
+        write(gc, upper);
+    }
+    void dxfString(int gc, const char *value) const override { write(gc, value); }
+    void dxfString(int gc, const std::string &value) const override { write(gc, value); }
+
+private:
+    void write(int gc, std::string_view value) const
+    {
+        // The group code right-aligned in three places, as every writer of the format does.
+        char code[16];
+        const auto end = std::to_chars(code, code + sizeof code, gc).ptr;
+        const qsizetype width = end - code;
+        m_out.append(QByteArray(std::max<qsizetype>(0, 3 - width), ' '));
+        m_out.append(code, width);
+        m_out.append('\n');
+        m_out.append(value.data(), qsizetype(value.size()));
+        m_out.append('\n');
+    }
+
+    QByteArray &m_out;
+};
 
 class DxfWriter
 {
@@ -278,15 +332,12 @@ private:
 
 } // namespace
 
-// Writes the drawing to the file as DXF (AutoCAD 2000), millimetres at 1:1; false when the file could
-// not be written.
-extern "C" Q_DECL_EXPORT bool orvikaDrawingDxf(const orvika::CadDrawing *drawing, const char *path)
+// The drawing as DXF (AutoCAD 2000), millimetres at 1:1.
+extern "C" Q_DECL_EXPORT void orvikaDrawingDxf(const orvika::CadDrawing *drawing, QByteArray *dxf)
 {
-    DL_Dxf dxf;
-    const std::unique_ptr<DL_WriterA> out(dxf.out(path, DL_Codes::AC1015));
-    if (!out)
-        return false;
-    DxfWriter(*drawing, dxf, *out).write();
-    out->close();
-    return true;
+    DL_Dxf library;
+    // About the size of an entity, so the bytes grow a few times rather than at every other entity.
+    dxf->reserve(4096 + 160 * (drawing->lines.size() * 4 + drawing->texts.size() + drawing->fills.size()));
+    MemoryWriter out(*dxf);
+    DxfWriter(*drawing, library, out).write();
 }
