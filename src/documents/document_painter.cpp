@@ -39,9 +39,7 @@ public:
         : m_device(device), m_painter(painter), m_pageCount(pageCount),
           m_dotsPerMm(device.logicalDpiY() / 25.4)
     {
-        const double footer = lineHeight(documentFont(8)) * 2;
-        m_body = QRectF(0, 0, device.width(), device.height() - footer);
-        m_y = m_body.top();
+        measureBody();
     }
 
     double mm(double value) const { return value * m_dotsPerMm; }
@@ -67,13 +65,17 @@ public:
         return true;
     }
 
-    void breakPage()
+    void breakPage(QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
         endPage();
-        if (m_painter)
+        if (m_painter) {
+            // A new layout applies from the page begun right after it.
+            if (m_device.pageLayout().orientation() != orientation)
+                m_device.setPageOrientation(orientation);
             m_device.newPage();
+        }
         ++m_page;
-        m_y = m_body.top();
+        measureBody();
     }
 
     void paragraph(const QFont &font, const QString &text, double spaceBefore = 0)
@@ -126,11 +128,13 @@ public:
         return height + 2 * mm(CellPaddingMm);
     }
 
-    // A page of its own for a picture: its title, then the picture as large as the page allows.
+    // A page of its own for a picture: its title, then the picture as large as the page allows. A
+    // picture wider than tall is drawn across a landscape page, where it is drawn larger.
     void picturePage(const Picture &picture)
     {
         if (m_y > m_body.top())
-            breakPage();
+            breakPage(picture.size.width() > picture.size.height() ? QPageLayout::Landscape
+                                                                   : QPageLayout::Portrait);
         paragraph(documentFont(10.5, true), picture.title);
         m_y += mm(3);
         if (m_painter)
@@ -150,6 +154,14 @@ public:
     }
 
 private:
+    // The page's room above the page number, the flow at its top.
+    void measureBody()
+    {
+        const double footer = lineHeight(documentFont(8)) * 2;
+        m_body = QRectF(0, 0, m_device.width(), m_device.height() - footer);
+        m_y = m_body.top();
+    }
+
     QPagedPaintDevice &m_device;
     QPainter *m_painter;
     int m_pageCount;
