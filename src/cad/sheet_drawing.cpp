@@ -9,8 +9,10 @@
 namespace orvika {
 namespace {
 
-// A label is brought down to no less than this share of its size to fit its box.
+// A label is brought down to no less than this share of its size to fit its box; a one-line label
+// too long for its box is rather pressed narrower, to no less than this share of its width.
 constexpr double SmallestLabelShare = 0.5;
+constexpr double SmallestNarrowing = 0.75;
 
 // The sheet's texts are measured as the PDF lays them out, at its resolution.
 const QPaintDevice &referenceDevice()
@@ -126,12 +128,22 @@ public:
         m_drawing.texts.append(cad);
     }
 
-    // Wrapped to the box and brought down, as far as the share allows, until its lines fit it.
+    // Wrapped to the box and brought down, as far as the share allows, until its lines fit it; or on
+    // one line pressed narrower, when that is enough.
     void add(const SceneLabel &label)
     {
         const QFontMetricsF metrics(m_scene.fonts.at(label.font));
         const double needed =
             metrics.boundingRect(QRectF(0, 0, label.box.width(), 1e6), Qt::TextWordWrap, label.text).height();
+        const double length = metrics.horizontalAdvance(label.text);
+        if (needed > label.box.height() && !label.text.contains(u'\n') &&
+            length * SmallestNarrowing <= label.box.width()) {
+            const Qt::Alignment alignment = label.alignment;
+            m_drawing.texts.append({label.text, mm(anchorOf(label.box, alignment)),
+                                    m_capitals.at(label.font) * m_scale, label.box.width() / length,
+                                    alignment});
+            return;
+        }
         const double share =
             needed > label.box.height() ? std::max(SmallestLabelShare, label.box.height() / needed) : 1.0;
         CadText cad;

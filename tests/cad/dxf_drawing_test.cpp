@@ -206,14 +206,26 @@ TEST_F(DxfDrawings, EveryRackUnitHoldsItsWholeDesignation)
     const Drawing drawing = readBack(rackDrawing(picture, card));
     ASSERT_FALSE(drawing.whole.isEmpty()) << "ezdxf could not read the drawing";
 
+    // One text in each unit's box: its whole designation.
     const RackLayout layout = layoutRacks(catalogue, requirements, proposal);
-    QStringList labels;
-    for (const QJsonObject &label : drawing.entities("MTEXT", "text"))
-        labels.append(label.value(u"text").toString());
+    QStringList expected;
     for (const PlacedUnit &placed : layout.placed)
-        EXPECT_TRUE(labels.contains(placed.unit.designation.trimmed()))
-            << placed.unit.designation.toStdString();
-    EXPECT_EQ(drawing.entities("LWPOLYLINE", "units").size(), layout.placed.size() + layout.unplaced.size());
+        expected.append(placed.unit.designation.trimmed());
+    QStringList labels;
+    const QList<QJsonObject> boxes = drawing.entities("LWPOLYLINE", "units");
+    for (const QJsonObject &box : boxes) {
+        const QRectF bounds = boundsOf(box, drawing);
+        QStringList inside;
+        for (const QJsonObject &text : drawing.texts())
+            if (bounds.contains(drawing.onSheet(text.value(u"at"))))
+                inside.append(text.value(u"text").toString());
+        EXPECT_EQ(inside.size(), 1) << inside.join(u'|').toStdString();
+        labels += inside;
+    }
+    EXPECT_EQ(boxes.size(), layout.placed.size() + layout.unplaced.size());
+    expected.sort();
+    labels.sort();
+    EXPECT_EQ(labels, expected);
     QStringList texts;
     for (const QJsonObject &text : drawing.texts())
         texts.append(text.value(u"text").toString());
