@@ -17,6 +17,7 @@ package="$work/pack/orvika_${version}_amd64.deb"
 
 contents=$(dpkg-deb -c "$package" | awk '{print $NF}')
 for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so ./usr/lib/orvika/orvika_svg.so ./usr/lib/orvika/orvika_print.so \
+    ./usr/lib/orvika/orvika_dxf.so \
     ./usr/share/orvika/Base/Base-Date ./usr/share/orvika/Base/Sxemm \
     ./usr/share/applications/ru.orvika.Orvika.desktop \
     ./usr/share/icons/hicolor/scalable/apps/ru.orvika.Orvika.svg \
@@ -24,7 +25,7 @@ for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so ./usr/lib/orvika/or
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter fonts-dejavu-core; do
+for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter libdxflib fonts-dejavu-core; do
     grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
 done
 
@@ -54,6 +55,9 @@ run --user-data --export xlsx --output bill.xlsx report.dat || fail "export xlsx
 # So is the SVG module.
 run --user-data --export rack-svg --output rack.svg report.dat || fail "export rack-svg: status $?"
 grep -q "<svg" "$work/rack.svg" || fail "rack.svg is no SVG"
+# And the DXF module.
+run --user-data --export diagram-dxf --output diagram.dxf report.dat || fail "export diagram-dxf: status $?"
+grep -q "ANSI_1251" "$work/diagram.dxf" || fail "diagram.dxf is no DXF drawing"
 # A library the user edited stays as it is.
 printf 'edited\r\n' >>"$data/Sxemm"
 edited=$(sha256sum <"$data/Sxemm")
