@@ -537,12 +537,12 @@ void addBox(PictureScene &scene, const DiagramFonts &fonts, const DiagramBox &bo
     const QRectF heading(text.left(), text.top(), text.width(), TextSize + 4);
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
     double modelWidth = text.width();
-    QString first = box.model;
+    QString label = box.model; // a CAD drawing's one text for the box: the model, its count, the name
     if (!box.isZones()) {
         const QString count = QStringLiteral("× %1").arg(box.quantity);
         scene.addText(count, count, fonts.bold, heading, Qt::AlignRight | Qt::AlignVCenter, Qt::black, true);
         modelWidth -= QFontMetricsF(scene.fonts.at(fonts.bold)).horizontalAdvance(count) + Padding;
-        first += u' ' + count;
+        label += QStringLiteral(", %1 шт.").arg(box.quantity); // as drawings count pieces
     }
     const QString model = scene.fitted(box.model, fonts.bold, modelWidth);
     scene.addText(model, box.model, fonts.bold, heading, left, Qt::black, true);
@@ -564,7 +564,7 @@ void addBox(PictureScene &scene, const DiagramFonts &fonts, const DiagramBox &bo
                       QRectF(text.left(), top, text.width(), NameSize + 3), left, Qt::black, true);
         top += NameSize + 3;
     }
-    scene.addLabel(text, first + u'\n' + box.detail, fonts.plain, Qt::AlignLeft | Qt::AlignTop);
+    scene.addLabel(text, label + u'\n' + box.detail, fonts.plain, Qt::AlignLeft | Qt::AlignTop);
 }
 
 // What the two kinds of line mean, beneath the caption.

@@ -176,7 +176,7 @@ TEST_F(DxfDrawings, TheDiagramOnItsSheetInMillimetresOnNamedLayers)
         ASSERT_EQ(inside.size(), 1) << box.designation.toStdString();
         if (box.isZones())
             continue;
-        EXPECT_TRUE(inside[0].startsWith(box.model + QStringLiteral(" × %1 ").arg(box.quantity)))
+        EXPECT_TRUE(inside[0].startsWith(box.model + QStringLiteral(", %1 шт. ").arg(box.quantity)))
             << inside[0].toStdString();
         EXPECT_TRUE(inside[0].endsWith(words(box.detail))) << inside[0].toStdString();
     }
