@@ -34,6 +34,8 @@ public:
         QPalette white = palette();
         white.setColor(QPalette::Window, Qt::white);
         setPalette(white);
+        // Its own role: without one it takes the scroll area's dark one and the picture shows on grey.
+        setBackgroundRole(QPalette::Window);
     }
 
     double zoom = 1;

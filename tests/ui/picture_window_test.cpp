@@ -69,6 +69,8 @@ TEST_P(Views, ZoomWithTheWheelAndKeysAndSaveAsSvgAndPng)
     QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_DOUBLE_EQ(window->zoom(), start);
     EXPECT_EQ(canvas->size(), canvas->sizeHint());
+    // The picture on white, as it prints; its corner is its margin.
+    EXPECT_EQ(canvas->grab().toImage().pixelColor(1, 1), QColor(Qt::white));
 
     const QString stem = QString::fromUtf8(c.title);
     for (const auto &[button, extension, magic] :
