@@ -11,7 +11,6 @@ namespace {
 const QString Ar = QStringLiteral("K-3600 Блок коммутации");
 const QString Ml = QStringLiteral("K-3620 Блок контроля");
 const QString Pd = QStringLiteral("K-3640 Блок включения");
-const QString Bl = QStringLiteral("K-3650 Блок распределения");
 const QString Up = QStringLiteral("K-3660 Блок питания");
 const QString Rem = QStringLiteral("K-4024 Усилитель (240)");
 const QString Block = QStringLiteral("K-4150 Усилитель (1500)");

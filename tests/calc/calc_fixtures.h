@@ -44,15 +44,22 @@ inline void addSelector(Catalogue &catalogue, const QString &name, std::int32_t 
     catalogue.selectors.append({name, capacity});
 }
 
+// The names of the example amplifiers and of the distribution block, shared by the tests.
+inline const QString A120 = QStringLiteral("K-4012 Усилитель (120)");
+inline const QString A240 = QStringLiteral("K-4024 Усилитель (240)");
+inline const QString A500 = QStringLiteral("K-4050 Усилитель (500)");
+inline const QString A1500 = QStringLiteral("K-4150 Усилитель (1500)");
+inline const QString Bl = QStringLiteral("K-3650 Блок распределения");
+
 // The four amplifiers of the worked examples: 120, 240, 500 and 1500 W, in this order. Their inputs
 // serve no source, so that the input checks are left to the preamplifiers.
 inline void addExampleAmplifiers(Catalogue &catalogue,
                                  const QString &descriptor = QStringLiteral("1|0+0/0//1"))
 {
-    addAmplifier(catalogue, QStringLiteral("K-4012 Усилитель (120)"), 120, descriptor, 200, 2);
-    addAmplifier(catalogue, QStringLiteral("K-4024 Усилитель (240)"), 240, descriptor, 350, 2);
-    addAmplifier(catalogue, QStringLiteral("K-4050 Усилитель (500)"), 500, descriptor, 700, 3);
-    addAmplifier(catalogue, QStringLiteral("K-4150 Усилитель (1500)"), 1500, descriptor, 2000, 4);
+    addAmplifier(catalogue, A120, 120, descriptor, 200, 2);
+    addAmplifier(catalogue, A240, 240, descriptor, 350, 2);
+    addAmplifier(catalogue, A500, 500, descriptor, 700, 3);
+    addAmplifier(catalogue, A1500, 1500, descriptor, 2000, 4);
 }
 
 // A state as the driver leaves it before the amplifier choice.

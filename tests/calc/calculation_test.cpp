@@ -11,10 +11,7 @@ namespace {
 const QString As = QStringLiteral("K-3125 Блок подключения");
 const QString Ai = QStringLiteral("K-3285 Блок интерфейсов");
 const QString Sz1000 = QStringLiteral("K-3205 Селектор 1000");
-const QString A500 = QStringLiteral("K-4050 Усилитель (500)");
-const QString A1500 = QStringLiteral("K-4150 Усилитель (1500)");
 const QString Pred = QStringLiteral("K-3400 Предусилитель");
-const QString Bl = QStringLiteral("K-3650 Блок распределения");
 
 const QString NoSource = QStringLiteral("Вы не выбрали звуковой источник");
 const QString PowerRange =

@@ -8,11 +8,6 @@ using namespace orvika::testing;
 
 namespace {
 
-const QString A120 = QStringLiteral("K-4012 Усилитель (120)");
-const QString A240 = QStringLiteral("K-4024 Усилитель (240)");
-const QString A500 = QStringLiteral("K-4050 Усилитель (500)");
-const QString A1500 = QStringLiteral("K-4150 Усилитель (1500)");
-
 struct PowerCase
 {
     const char *label;

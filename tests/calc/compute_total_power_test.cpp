@@ -6,7 +6,7 @@ using namespace orvika;
 
 namespace {
 
-struct PowerCase
+struct TotalCase
 {
     const char *label;
     PowerMode mode;
@@ -17,13 +17,13 @@ struct PowerCase
     double expected;
 };
 
-class ComputeTotalPowerTest : public ::testing::TestWithParam<PowerCase>
+class ComputeTotalPowerTest : public ::testing::TestWithParam<TotalCase>
 {
 };
 
 TEST_P(ComputeTotalPowerTest, GivesTheRequiredPower)
 {
-    const PowerCase &c = GetParam();
+    const TotalCase &c = GetParam();
     Requirements requirements;
     requirements.powerMode = c.mode;
     requirements.totalPowerText = QString::fromUtf16(c.totalText);
@@ -38,44 +38,44 @@ const QStringList TwoZones{QStringLiteral("Зона 1 - 100 Вт"), QStringLiter
 INSTANTIATE_TEST_SUITE_P(
     Cases, ComputeTotalPowerTest,
     ::testing::Values(
-        PowerCase{"TotalWithReserve", PowerMode::Total, u"1200", {}, true, u"20", 1440},
-        PowerCase{"TotalWithoutReserve", PowerMode::Total, u"1200", {}, false, u"20", 1200},
-        PowerCase{"FractionalReserve", PowerMode::Total, u"33", {}, true, u"5", 34.65},
-        PowerCase{"TotalKeepsItsFraction", PowerMode::Total, u"1500.6", {}, false, u"20", 1500.6},
-        PowerCase{
+        TotalCase{"TotalWithReserve", PowerMode::Total, u"1200", {}, true, u"20", 1440},
+        TotalCase{"TotalWithoutReserve", PowerMode::Total, u"1200", {}, false, u"20", 1200},
+        TotalCase{"FractionalReserve", PowerMode::Total, u"33", {}, true, u"5", 34.65},
+        TotalCase{"TotalKeepsItsFraction", PowerMode::Total, u"1500.6", {}, false, u"20", 1500.6},
+        TotalCase{
             "TotalReadUpToTheFirstOtherCharacter", PowerMode::Total, u"12 00Вт", {}, false, u"20", 1200},
-        PowerCase{"EmptyTotal", PowerMode::Total, u"", {}, true, u"20", 0},
-        PowerCase{"ZoneLines", PowerMode::PerZone, u"999", TwoZones, false, u"20", 350},
-        PowerCase{"ZoneLinesWithReserve", PowerMode::PerZone, u"", TwoZones, true, u"10", 385},
-        PowerCase{"ZoneLineRoundedHalfToEven",
+        TotalCase{"EmptyTotal", PowerMode::Total, u"", {}, true, u"20", 0},
+        TotalCase{"ZoneLines", PowerMode::PerZone, u"999", TwoZones, false, u"20", 350},
+        TotalCase{"ZoneLinesWithReserve", PowerMode::PerZone, u"", TwoZones, true, u"10", 385},
+        TotalCase{"ZoneLineRoundedHalfToEven",
                   PowerMode::PerZone,
                   u"",
                   {QStringLiteral("Зона 1 - 2.5 Вт"), QStringLiteral("Зона 2 - 3.5 Вт")},
                   false,
                   u"20",
                   6},
-        PowerCase{"ZoneLineWithoutWattsCountsNothing",
+        TotalCase{"ZoneLineWithoutWattsCountsNothing",
                   PowerMode::PerZone,
                   u"",
                   {QStringLiteral("Зона 1 - 100"), QStringLiteral("Зона 2 - 40 Вт")},
                   false,
                   u"20",
                   40},
-        PowerCase{"LetterBeforeTheWatts",
+        TotalCase{"LetterBeforeTheWatts",
                   PowerMode::PerZone,
                   u"",
                   {QStringLiteral("Зона В1 - 70 Вт")},
                   false,
                   u"20",
                   70},
-        PowerCase{"WattsBeforeTheDashCountsNothing",
+        TotalCase{"WattsBeforeTheDashCountsNothing",
                   PowerMode::PerZone,
                   u"",
                   {QStringLiteral("Вт 1 - 100")},
                   false,
                   u"20",
                   0},
-        PowerCase{"NoModeGivesZero", PowerMode::None, u"1200", TwoZones, true, u"20", 0}),
+        TotalCase{"NoModeGivesZero", PowerMode::None, u"1200", TwoZones, true, u"20", 0}),
     [](const auto &info) { return std::string(info.param.label); });
 
 TEST(ComputeTotalPower, HugeZoneLineKeepsItsSizeForTheRangeCheck)

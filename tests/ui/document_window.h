@@ -42,6 +42,10 @@ inline const QString LineMonitor =
     QStringLiteral("K-3620 Блок автоматического контроля линий громкоговорителей");
 } // namespace unit
 
+// The report's file name, and the message that a document was written.
+inline const QString Report = ReportFileName;
+inline const QString Done = QStringLiteral("Данные находятся в файле Спецификация");
+
 // A working directory holding Base/Base-Date and Base/Sxemm as the program ships them.
 class WorkingDirectory
 {

@@ -10,8 +10,6 @@
 namespace orvika::test::documents {
 namespace {
 
-const QString Done = QStringLiteral("Данные находятся в файле Спецификация");
-
 QString pdfText(const QString &path)
 {
     QProcess process;

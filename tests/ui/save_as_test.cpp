@@ -13,7 +13,6 @@
 namespace orvika::test::documents {
 namespace {
 
-const QString Report = ReportFileName;
 const QString EnterName = QStringLiteral("Введите имя файла");
 const QByteArray ReportBytes = encodeLines({QStringLiteral("ТЕХНИЧЕСКОЕ ЗАДАНИЕ: отчёт"), QString()});
 const QByteArray OldBytes = encodeLines({QStringLiteral("старая копия")});

@@ -9,9 +9,6 @@
 namespace orvika::test::documents {
 namespace {
 
-const QString Report = ReportFileName;
-const QString Done = QStringLiteral("Данные находятся в файле Спецификация");
-
 QByteArray fixtureReport()
 {
     QFile file(QStringLiteral(ORVIKA_SOURCE_DIR "/tests/ui/fixtures/reports/every_option.dat"));
