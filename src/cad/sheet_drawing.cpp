@@ -112,19 +112,16 @@ public:
         cad.text = text.whole;
         cad.heightMm = m_capitals.at(text.font) * m_scale;
         cad.colour = text.colour;
-        cad.layer = text.layer;
-        if (text.atBaseline()) {
-            cad.atMm = mm(text.box.topLeft());
-            cad.widthFactor = narrowing(text, text.box.width());
-        } else if ((text.flags & Qt::TextWordWrap) || text.whole.contains(u'\n')) {
+        if (!text.atBaseline()) {
             cad.alignment = alignmentOf(text.flags);
             cad.atMm = mm(anchorOf(text.box, cad.alignment));
-            cad.wrapWidthMm = text.box.width() * m_scale;
         } else {
-            cad.alignment = alignmentOf(text.flags);
-            cad.atMm = mm(anchorOf(text.box, cad.alignment));
-            cad.widthFactor = narrowing(text, text.box.width());
+            cad.atMm = mm(text.box.topLeft());
         }
+        if (!text.atBaseline() && ((text.flags & Qt::TextWordWrap) || text.whole.contains(u'\n')))
+            cad.wrapWidthMm = text.box.width() * m_scale;
+        else
+            cad.widthFactor = narrowing(text, text.box.width());
         m_drawing.texts.append(cad);
     }
 
@@ -152,7 +149,6 @@ public:
         cad.atMm = mm(anchorOf(label.box, label.alignment));
         cad.heightMm = m_capitals.at(label.font) * share * m_scale;
         cad.wrapWidthMm = label.box.width() * m_scale;
-        cad.layer = SceneLayer::Text;
         m_drawing.texts.append(cad);
     }
 

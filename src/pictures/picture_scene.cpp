@@ -41,14 +41,13 @@ QString PictureScene::fitted(const QString &text, int font, double width) const
 void PictureScene::addText(const QString &shown, const QString &whole, int font, const QRectF &box, int flags,
                            const QColor &colour, bool inLabel)
 {
-    items.emplace_back(SceneText{shown, whole, font, colour, box, flags, inLabel, SceneLayer::Text});
+    items.emplace_back(SceneText{shown, whole, font, colour, box, flags, inLabel});
 }
 
 void PictureScene::addTextAt(const QString &shown, const QString &whole, int font, const QPointF &baseline,
                              double width, const QColor &colour, bool inLabel)
 {
-    items.emplace_back(SceneText{shown, whole, font, colour, QRectF(baseline, QSizeF(width, 0)), 0, inLabel,
-                                 SceneLayer::Text});
+    items.emplace_back(SceneText{shown, whole, font, colour, QRectF(baseline, QSizeF(width, 0)), 0, inLabel});
 }
 
 void PictureScene::addLabel(const QRectF &box, const QString &text, int font, Qt::Alignment alignment)

@@ -41,7 +41,6 @@ struct SceneText
     QRectF box;           // at a baseline: from the baseline's left end, as wide as the text may be
     int flags = 0;        // Qt::AlignmentFlag and Qt::TextWordWrap; 0 for a text at a baseline
     bool inLabel = false; // part of a unit's label: a CAD drawing has the label's whole text instead
-    SceneLayer layer = SceneLayer::Text;
 
     bool atBaseline() const { return flags == 0; }
     bool isShortened() const { return shown != whole; }

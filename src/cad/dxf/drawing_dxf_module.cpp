@@ -53,9 +53,8 @@ int lineWeight(double mm)
 DL_Attributes attributes(SceneLayer layer, const QColor &colour, double weightMm = 0, bool dashed = false)
 {
     const bool plain = colour == Qt::black || colour == Qt::white;
-    DL_Attributes attributes(orvika::layerName(layer), ByLayer, plain ? -1 : int(colour.rgb() & 0xffffff),
-                             weightMm > 0 ? lineWeight(weightMm) : -1, dashed ? Dashed : "BYLAYER");
-    return attributes;
+    return DL_Attributes(orvika::layerName(layer), ByLayer, plain ? -1 : int(colour.rgb() & 0xffffff),
+                         weightMm > 0 ? lineWeight(weightMm) : -1, dashed ? Dashed : "BYLAYER");
 }
 
 // Text in the drawing's code page, Windows-1251, the one Russian CAD programs read; a character it
