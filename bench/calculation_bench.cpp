@@ -1,7 +1,7 @@
 #include "calc/calculation.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/scheme_library.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "installations.h"
 #include "report/report_writer.h"
 

@@ -1,6 +1,6 @@
 #include "catalogue/account_unit.h"
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

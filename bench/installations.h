@@ -3,7 +3,7 @@
 #include "calc/requirements.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QString>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // units must not crash, and a failed accounting must leave the totals as they were.
 #include "catalogue/account_unit.h"
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QLocale>
 #include <cstddef>

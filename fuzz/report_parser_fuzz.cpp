@@ -1,6 +1,6 @@
 // Any file in the program directory may be picked for loading: every line of it goes through the
 // report parser, which must neither crash nor ask the main window for anything out of range.
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "report/report_parser.h"
 
 #include <cstddef>

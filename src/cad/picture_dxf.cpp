@@ -1,8 +1,8 @@
 #include "cad/picture_dxf.h"
 
 #include "cad/sheet_drawing.h"
-#include "catalogue/text_file.h"
 #include "documents/program_module.h"
+#include "files/text_file.h"
 #include "project_documents/scheme_sheet.h"
 
 namespace orvika {

@@ -2,7 +2,7 @@
 
 #include "calc/choose_cabinet.h"
 #include "calc/reasons.h"
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 #include <cmath>
 

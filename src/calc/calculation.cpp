@@ -6,8 +6,8 @@
 #include "calc/choose_zone_selector.h"
 #include "calc/compute_total_power.h"
 #include "calc/reasons.h"
-#include "catalogue/numbers.h"
 #include "catalogue/scheme_library.h"
+#include "files/numbers.h"
 
 #include <algorithm>
 

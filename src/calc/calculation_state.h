@@ -2,7 +2,7 @@
 
 #include "calc/proposal.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "calc/check_input_capacity.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 namespace orvika {
 namespace {

@@ -1,6 +1,6 @@
 #include "calc/compute_total_power.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 #include <cmath>
 

@@ -1,22 +1,8 @@
 #include "calc/reasons.h"
 
-#include <QLocale>
 #include <cmath>
 
 namespace orvika::reasons {
-
-QString number(double value)
-{
-    static const QLocale russian = [] {
-        QLocale locale(QLocale::Russian, QLocale::Russia);
-        locale.setNumberOptions(QLocale::OmitGroupSeparator);
-        return locale;
-    }();
-    // Whole figures, the most of them, need no locale.
-    if (value == std::floor(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<long long>(value));
-    return russian.toString(value, 'g', 15);
-}
 
 QString counted(double count, const char16_t *one, const char16_t *few, const char16_t *many)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/number_text.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -7,7 +9,10 @@
 namespace orvika::reasons {
 
 // A figure with a decimal comma and no digit grouping: 1897,5.
-QString number(double value);
+inline QString number(double value)
+{
+    return russianNumber(value);
+}
 
 // A count with its noun in the form the count takes: 1 канал, 2 канала, 5 каналов.
 QString counted(double count, const char16_t *one, const char16_t *few, const char16_t *many);

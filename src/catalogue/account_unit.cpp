@@ -1,6 +1,6 @@
 #include "catalogue/account_unit.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 #include <QStringMatcher>
 

@@ -1,6 +1,6 @@
 #include "catalogue/catalogue_line.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 namespace orvika::catalogue_line {
 namespace {

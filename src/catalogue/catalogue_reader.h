@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QLocale>
 #include <QString>

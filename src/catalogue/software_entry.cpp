@@ -1,6 +1,6 @@
 #include "catalogue/software_entry.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 namespace orvika {
 

@@ -1,6 +1,6 @@
 #include "catalogue/unit_figures.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 namespace orvika {
 namespace {

@@ -1,4 +1,3 @@
-#include "catalogue/text_file.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
@@ -7,6 +6,7 @@
 #include "engine/report_recheck.h"
 #include "engine/shared_state.h"
 #include "engine/startup_data.h"
+#include "files/text_file.h"
 
 #include <QDir>
 #include <QFileInfo>

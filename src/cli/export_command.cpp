@@ -1,5 +1,4 @@
 #include "cad/picture_dxf.h"
-#include "catalogue/text_file.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
@@ -8,6 +7,7 @@
 #include "engine/main_window_model.h"
 #include "engine/report_restore.h"
 #include "engine/startup_data.h"
+#include "files/text_file.h"
 #include "lines/line_table.h"
 #include "lines/lines_csv.h"
 #include "pictures/picture.h"

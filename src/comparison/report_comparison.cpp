@@ -1,6 +1,6 @@
 #include "comparison/report_comparison.h"
 
-#include "report/csv_field.h"
+#include "files/csv_field.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "comparison/saved_report.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 #include "report/report_file.h"
 #include "report/report_parser.h"
 

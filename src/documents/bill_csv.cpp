@@ -1,6 +1,6 @@
 #include "documents/bill_csv.h"
 
-#include "report/csv_field.h"
+#include "files/csv_field.h"
 
 namespace orvika {
 

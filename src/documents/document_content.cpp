@@ -1,8 +1,8 @@
 #include "documents/document_content.h"
 
 #include "calc/calculation_state.h"
-#include "calc/reasons.h"
 #include "catalogue/unit_figures.h"
+#include "files/number_text.h"
 #include "report/report_writer.h"
 
 #include <cmath>
@@ -11,7 +11,7 @@ namespace orvika {
 
 QString figureText(const std::optional<double> &value)
 {
-    return value ? reasons::number(*value) : QString();
+    return value ? russianNumber(*value) : QString();
 }
 
 std::int64_t heatBtuPerHour(double watts)

@@ -1,9 +1,9 @@
 #include "documents/document_files.h"
 
-#include "catalogue/text_file.h"
 #include "documents/bill_csv.h"
 #include "documents/bill_xlsx.h"
 #include "documents/pdf_export.h"
+#include "files/text_file.h"
 
 namespace orvika {
 

@@ -1,7 +1,5 @@
 #include "documents/document_painter.h"
 
-#include "calc/reasons.h"
-
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>

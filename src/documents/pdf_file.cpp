@@ -1,6 +1,6 @@
 #include "documents/pdf_file.h"
 
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

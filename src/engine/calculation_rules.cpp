@@ -1,7 +1,7 @@
 #include "calc/calculation.h"
-#include "catalogue/text_file.h"
 #include "engine/dialog_seam.h"
 #include "engine/main_window_model.h"
+#include "files/text_file.h"
 #include "report/report_writer.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "engine/dialog_seam.h"
 
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 namespace orvika {
 

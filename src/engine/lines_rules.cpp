@@ -1,5 +1,5 @@
-#include "catalogue/numbers.h"
 #include "engine/main_window_model.h"
+#include "files/numbers.h"
 #include "lines/line_table.h"
 
 #include <QLocale>

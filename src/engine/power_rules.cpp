@@ -1,6 +1,6 @@
-#include "catalogue/numbers.h"
 #include "engine/dialog_seam.h"
 #include "engine/main_window_model.h"
+#include "files/numbers.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
-#include "catalogue/text_file.h"
 #include "engine/dialog_seam.h"
 #include "engine/main_window_model.h"
+#include "files/text_file.h"
 #include "project/project_card_file.h"
 #include "report/report_writer.h"
 

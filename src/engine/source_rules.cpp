@@ -1,8 +1,8 @@
 #include "catalogue/account_unit.h"
-#include "catalogue/numbers.h"
 #include "catalogue/software_entry.h"
 #include "engine/dialog_seam.h"
 #include "engine/main_window_model.h"
+#include "files/numbers.h"
 
 #include <limits>
 

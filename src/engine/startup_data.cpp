@@ -2,8 +2,8 @@
 
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/scheme_library.h"
-#include "catalogue/text_file.h"
 #include "engine/dialog_seam.h"
+#include "files/text_file.h"
 
 namespace orvika {
 

@@ -1,7 +1,7 @@
 #include "lines/lines_csv.h"
 
+#include "files/csv_field.h"
 #include "lines/line_table.h"
-#include "report/csv_field.h"
 
 namespace orvika {
 

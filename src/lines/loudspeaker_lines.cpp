@@ -1,6 +1,7 @@
 #include "lines/loudspeaker_lines.h"
 
-#include <QLocale>
+#include "files/number_text.h"
+
 #include <QRegularExpression>
 #include <cmath>
 
@@ -72,19 +73,7 @@ std::optional<LineFigures> lineFigures(const ZoneLine &line, const LineSettings 
 
 QString lineNumber(double value, int decimals)
 {
-    static const QLocale russian = [] {
-        QLocale locale(QLocale::Russian, QLocale::Russia);
-        locale.setNumberOptions(QLocale::OmitGroupSeparator);
-        return locale;
-    }();
-    QString text = russian.toString(value, 'f', decimals);
-    if (text.contains(u',')) {
-        while (text.endsWith(u'0'))
-            text.chop(1);
-        if (text.endsWith(u','))
-            text.chop(1);
-    }
-    return text == u"-0" ? QStringLiteral("0") : text;
+    return russianDecimal(value, decimals);
 }
 
 QString lineVerdict(const LineFigures &figures, const LineSettings &settings)

@@ -145,7 +145,7 @@ DiagramBox zoneBox(const QString &heading, const QString &detail, int first, int
 
 QString watts(double power)
 {
-    return reasons::number(power) + QStringLiteral(" Вт");
+    return russianNumber(power) + QStringLiteral(" Вт");
 }
 
 QString zonesHeading(int first, int last)

@@ -1,7 +1,7 @@
 #include "pictures/picture.h"
 
-#include "catalogue/text_file.h"
 #include "documents/program_module.h"
+#include "files/text_file.h"
 
 #include <QBuffer>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "pictures/rack_picture.h"
 
-#include "calc/reasons.h"
 #include "documents/document_content.h"
+#include "files/number_text.h"
 #include "pictures/picture_scene.h"
 
 #include <QFontMetricsF>
@@ -35,7 +35,7 @@ QStringList warningsOf(const RackLayout &layout)
     QStringList lines;
     for (const RackUnit &unit : layout.unplaced)
         lines.append(QStringLiteral("Не помещается в шкаф: %1 (%2 U)")
-                         .arg(unit.designation, reasons::number(unit.height)));
+                         .arg(unit.designation, russianNumber(unit.height)));
     return lines;
 }
 
@@ -162,7 +162,7 @@ void addRack(PictureScene &scene, const RackFonts &fonts, const RackLayout &layo
 
     // The designation above, "не выбран" when the calculation chose no cabinet.
     const QString title = rack.designation.isEmpty()
-                              ? QStringLiteral("Шкаф %1 U").arg(reasons::number(rack.height))
+                              ? QStringLiteral("Шкаф %1 U").arg(russianNumber(rack.height))
                               : rack.designation;
     const QString suffix = rack.chosen ? QString() : QStringLiteral(" (не выбран)");
     const QRectF titleBox(left, top - HeaderHeight, rackWidth(), HeaderHeight - 4);
@@ -195,17 +195,17 @@ void addRack(PictureScene &scene, const RackFonts &fonts, const RackLayout &layo
     if (free > 0) {
         const QRectF space(bay, top + rack.used * UnitHeight, BayWidth, free * UnitHeight);
         scene.addRect(space, QPen(Qt::gray, 1, Qt::DashLine), Qt::NoBrush, SceneLayer::Racks);
-        const QString text = QStringLiteral("свободно %1 U").arg(reasons::number(free));
+        const QString text = QStringLiteral("свободно %1 U").arg(russianNumber(free));
         scene.addText(text, text, fonts.plain, space, Qt::AlignCenter, Qt::darkGray);
     }
 
     // Below: what it holds, draws and gives off.
     const QString footer =
         QStringList{
-            QStringLiteral("Занято %1 из %2 U").arg(reasons::number(rack.used), reasons::number(rack.height)),
-            QStringLiteral("Потребление %1 Вт").arg(reasons::number(rack.powerDraw)),
+            QStringLiteral("Занято %1 из %2 U").arg(russianNumber(rack.used), russianNumber(rack.height)),
+            QStringLiteral("Потребление %1 Вт").arg(russianNumber(rack.powerDraw)),
             QStringLiteral("Тепло %1 Вт, %2 BTU/ч")
-                .arg(reasons::number(rack.powerDraw))
+                .arg(russianNumber(rack.powerDraw))
                 .arg(heatBtuPerHour(rack.powerDraw))}
             .join(u'\n');
     scene.addText(footer, footer, fonts.plain, QRectF(left, top + height + 6, rackWidth(), FooterHeight),

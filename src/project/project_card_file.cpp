@@ -1,6 +1,6 @@
 #include "project/project_card_file.h"
 
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #include "project_documents/equipment_specification.h"
 
 #include "calc/calculation_state.h"
-#include "calc/reasons.h"
 #include "catalogue/designation.h"
+#include "files/number_text.h"
 #include "lines/line_materials.h"
 #include "lines/line_table.h"
 
@@ -42,9 +42,9 @@ QString SpecificationRow::text(SpecificationColumn column) const
     case SpecificationColumn::Unit:
         return unit;
     case SpecificationColumn::Quantity:
-        return quantity ? reasons::number(*quantity) : QString();
+        return quantity ? russianNumber(*quantity) : QString();
     case SpecificationColumn::Mass:
-        return mass ? reasons::number(*mass) : QString();
+        return mass ? russianNumber(*mass) : QString();
     case SpecificationColumn::Note:
         break;
     }
@@ -116,7 +116,7 @@ EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Re
     }
     specification.totalsNote =
         QStringLiteral("Потребляемая мощность оборудования — %1 Вт; высота в шкафу — %2 U.")
-            .arg(reasons::number(proposal.totals.powerDraw), reasons::number(proposal.totals.heightUnits));
+            .arg(russianNumber(proposal.totals.powerDraw), russianNumber(proposal.totals.heightUnits));
     return specification;
 }
 

@@ -1,6 +1,6 @@
 #include "report/report_file.h"
 
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QFileInfo>
 

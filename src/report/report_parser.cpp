@@ -1,6 +1,6 @@
 #include "report/report_parser.h"
 
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 #include "report/phrase_finder.h"
 
 #include <optional>

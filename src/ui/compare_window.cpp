@@ -1,6 +1,6 @@
 #include "ui/compare_window.h"
 
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "ui/dialogs.h"
 
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "ui/dialogs.h"
 
 #include "calc/proposal.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "ui/printing.h"
 #include "ui/twips.h"
 

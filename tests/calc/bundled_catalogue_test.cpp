@@ -2,7 +2,7 @@
 #include "calc/calculation_state.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/scheme_library.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <gtest/gtest.h>
 

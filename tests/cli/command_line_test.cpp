@@ -1,5 +1,5 @@
-#include "catalogue/text_file.h"
 #include "comparison/saved_report.h"
+#include "files/text_file.h"
 #include "report/report_writer.h"
 
 #include <QDir>

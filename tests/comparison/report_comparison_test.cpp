@@ -1,5 +1,5 @@
-#include "catalogue/text_file.h"
 #include "comparison/report_comparison.h"
+#include "files/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "calc/calculation.h"
 #include "catalogue/catalogue_reader.h"
 #include "catalogue/scheme_library.h"
-#include "catalogue/text_file.h"
 #include "documents/document_content.h"
+#include "files/text_file.h"
 
 #include <QProcess>
 #include <QString>

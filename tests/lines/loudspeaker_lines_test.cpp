@@ -1,5 +1,5 @@
 #include "catalogue/catalogue_reader.h"
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "lines/loudspeaker_lines.h"
 #include "lines/loudspeaker_units.h"
 

@@ -1,4 +1,4 @@
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "report/phrase_finder.h"
 
 #include <QDir>

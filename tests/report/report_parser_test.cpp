@@ -1,4 +1,4 @@
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 #include "report/report_parser.h"
 #include "report/report_writer.h"
 

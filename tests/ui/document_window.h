@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/startup.h"
-#include "catalogue/text_file.h"
 #include "data_folder.h"
 #include "engine/shared_state.h"
+#include "files/text_file.h"
 #include "report/report_writer.h"
 #include "scripted_dialogs.h"
 #include "ui/load_window.h"

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/startup.h"
-#include "catalogue/text_file.h"
 #include "data_folder.h"
 #include "engine/shared_state.h"
+#include "files/text_file.h"
 #include "scripted_dialogs.h"
 #include "spinner_arrows.h"
 #include "support/test_catalogue.h"

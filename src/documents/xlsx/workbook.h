@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/text_file.h"
+#include "files/text_file.h"
 
 #include <QFile>
 #include <QString>

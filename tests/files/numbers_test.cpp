@@ -1,4 +1,4 @@
-#include "catalogue/numbers.h"
+#include "files/numbers.h"
 
 #include <clocale>
 #include <cstdlib>

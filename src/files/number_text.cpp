@@ -1,0 +1,41 @@
+#include "files/number_text.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace orvika {
+namespace {
+
+const QLocale &russian()
+{
+    static const QLocale locale = [] {
+        QLocale russian(QLocale::Russian, QLocale::Russia);
+        russian.setNumberOptions(QLocale::OmitGroupSeparator);
+        return russian;
+    }();
+    return locale;
+}
+
+} // namespace
+
+QString russianNumber(double value)
+{
+    // Whole figures, the most of them, need no locale.
+    if (value == std::floor(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<long long>(value));
+    return russian().toString(value, 'g', 15);
+}
+
+QString russianDecimal(double value, int decimals)
+{
+    QString text = russian().toString(value, 'f', decimals);
+    if (text.contains(u',')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u','))
+            text.chop(1);
+    }
+    return text == u"-0" ? QStringLiteral("0") : text;
+}
+
+} // namespace orvika

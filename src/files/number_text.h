@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Figures written for a Russian reader, whatever the user's or the C library's locale: the documents, the
+// reasons of the rules, the lines and the CSV files all write them so.
+namespace orvika {
+
+// A figure with a decimal comma and no digit grouping: 1897,5.
+QString russianNumber(double value);
+
+// A figure rounded to at most `decimals` places, a decimal comma, no trailing zeros, no grouping: 0,75.
+QString russianDecimal(double value, int decimals);
+
+} // namespace orvika
