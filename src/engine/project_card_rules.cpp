@@ -64,6 +64,8 @@ void MainWindowModel::restoreCardOfReport(const QString &reportPath)
     const ProjectCardRead read = readProjectCard(cardPath);
     if (read.outcome == ProjectCardRead::Card) {
         m_card = read.card;
+        if (!read.dropped.isEmpty())
+            m_dialogs.message(droppedValuesMessage(QFileInfo(cardPath).fileName(), read.dropped));
         return;
     }
     m_card = newProjectCard(m_lastCard, QDate::currentDate());

@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 // The project's card: what the title blocks of the project's documents name (the object, the
 // document's designation, the stage, the people who signed it). It belongs to a report and is kept
@@ -14,6 +15,12 @@ namespace orvika {
 inline const QString DefaultSupplier = QStringLiteral("ORVIKA"); // the maker of the catalogue
 inline const QString WorkingStage = QStringLiteral("Р");         // "Рабочая документация"
 inline const QString DesignStage = QStringLiteral("П"); // "Проектная документация"
+// The stages a card may name, the last for a document without one.
+inline const QStringList CardStages = {DesignStage, WorkingStage, QString()};
+// The highest change number: "Изм." of a title block holds two digits.
+inline constexpr int LastRevision = 99;
+// The longest text of a card's field: what a line edit holds.
+inline constexpr int LongestCardText = 32767;
 
 struct ProjectPeople
 {

@@ -1,6 +1,7 @@
 #include "project/project_card_file.h"
 
 #include "files/text_file.h"
+#include "project/card_keys.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,48 +12,12 @@
 namespace orvika {
 namespace {
 
-// The card's keys, in the card's order; people's keys inside "people".
-struct TextKey
-{
-    const char *key;
-    QString ProjectCard::*field;
-};
-constexpr TextKey CardTexts[] = {
-    {"object", &ProjectCard::object},     {"address", &ProjectCard::address},
-    {"customer", &ProjectCard::customer}, {"designation", &ProjectCard::designation},
-    {"stage", &ProjectCard::stage},       {"organisation", &ProjectCard::organisation},
-    {"supplier", &ProjectCard::supplier},
-};
-struct PersonKey
-{
-    const char *key;
-    QString ProjectPeople::*field;
-};
-constexpr PersonKey PeopleTexts[] = {
-    {"developer", &ProjectPeople::developer},     {"checker", &ProjectPeople::checker},
-    {"normControl", &ProjectPeople::normControl}, {"chiefEngineer", &ProjectPeople::chiefEngineer},
-    {"approver", &ProjectPeople::approver},
-};
-
 // A card this large is not a card.
 constexpr qint64 LargestCard = 16 * 1024 * 1024;
-
-QString text(const QJsonObject &object, const char *key)
-{
-    const QJsonValue value = object.value(QLatin1String(key));
-    if (value.isDouble())
-        return QString::number(value.toDouble());
-    return value.toString();
-}
 
 QJsonValue optionalNumber(const std::optional<double> &value)
 {
     return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
-}
-
-std::optional<double> optionalNumber(const QJsonValue &value)
-{
-    return value.isDouble() ? std::optional(value.toDouble()) : std::nullopt;
 }
 
 // The lines over what the file held under "lines": keys this program does not know stay.
@@ -78,33 +43,6 @@ QJsonObject linesJson(const LoudspeakerLines &lines, QJsonObject object)
     return object;
 }
 
-LoudspeakerLines linesFromJson(const QJsonObject &object)
-{
-    LoudspeakerLines lines;
-    const LineSettings defaults;
-    lines.settings.voltage = object.value(QStringLiteral("voltage")).toDouble(defaults.voltage);
-    lines.settings.lossLimit = object.value(QStringLiteral("lossLimit")).toDouble(defaults.lossLimit);
-    lines.settings.cableReserve =
-        object.value(QStringLiteral("cableReserve")).toDouble(defaults.cableReserve);
-    const QJsonArray zones = object.value(QStringLiteral("zones")).toArray();
-    for (const QJsonValue &value : zones) {
-        const QJsonObject zone = value.toObject();
-        ZoneLine line;
-        line.zone = zone.value(QStringLiteral("zone")).toInt(int(lines.zones.size()) + 1);
-        line.name = zone.value(QStringLiteral("name")).toString();
-        line.loudspeaker = zone.value(QStringLiteral("loudspeaker")).toString();
-        line.power = optionalNumber(zone.value(QStringLiteral("power")));
-        const std::optional<double> count = optionalNumber(zone.value(QStringLiteral("count")));
-        if (count)
-            line.count = int(*count);
-        line.length = optionalNumber(zone.value(QStringLiteral("length")));
-        line.section = optionalNumber(zone.value(QStringLiteral("section")));
-        line.cable = zone.value(QStringLiteral("cable")).toString();
-        lines.zones.append(line);
-    }
-    return lines;
-}
-
 } // namespace
 
 QString projectCardPathFor(const QString &reportPath)
@@ -120,10 +58,10 @@ QByteArray projectCardJson(const ProjectCard &card)
     QJsonObject object = card.kept;
     object.insert(QStringLiteral("format"), ProjectCardFormat);
     object.insert(QStringLiteral("version"), ProjectCardVersion);
-    for (const TextKey &key : CardTexts)
+    for (const card_keys::TextKey &key : card_keys::CardTexts)
         object.insert(QLatin1String(key.key), card.*key.field);
     QJsonObject people = card.kept.value(QStringLiteral("people")).toObject();
-    for (const PersonKey &key : PeopleTexts)
+    for (const card_keys::PersonKey &key : card_keys::PeopleTexts)
         people.insert(QLatin1String(key.key), card.people.*key.field);
     object.insert(QStringLiteral("people"), people);
     object.insert(QStringLiteral("revision"), card.revision);
@@ -153,26 +91,17 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
     }
     ProjectCard &card = read.card;
     // A key the file leaves out keeps the new card's value (the stage Р, the catalogue's supplier).
-    for (const TextKey &key : CardTexts) {
-        if (object.contains(QLatin1String(key.key)))
-            card.*key.field = text(object, key.key);
-    }
+    readCardValues(object, card, read.dropped);
     const QJsonObject people = object.value(QStringLiteral("people")).toObject();
-    for (const PersonKey &key : PeopleTexts)
-        card.people.*key.field = text(people, key.key);
-    const QJsonValue revision = object.value(QStringLiteral("revision"));
-    card.revision = revision.isString() ? revision.toString().toInt() : revision.toInt();
-    card.date = QDate::fromString(object.value(QStringLiteral("date")).toString(), Qt::ISODate);
     const QJsonObject lines = object.value(QStringLiteral("lines")).toObject();
-    card.lines = linesFromJson(lines);
 
     card.kept = object;
     for (const char *known : {"format", "version", "revision", "date"})
         card.kept.remove(QLatin1String(known));
-    for (const TextKey &key : CardTexts)
+    for (const card_keys::TextKey &key : card_keys::CardTexts)
         card.kept.remove(QLatin1String(key.key));
     QJsonObject keptPeople = people;
-    for (const PersonKey &key : PeopleTexts)
+    for (const card_keys::PersonKey &key : card_keys::PeopleTexts)
         keptPeople.remove(QLatin1String(key.key));
     if (keptPeople.isEmpty())
         card.kept.remove(QStringLiteral("people"));

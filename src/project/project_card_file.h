@@ -1,6 +1,7 @@
 #pragma once
 
 #include "project/project_card.h"
+#include "project/project_card_values.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,7 +32,8 @@ struct ProjectCardRead
     };
     Outcome outcome = Missing;
     ProjectCard card;
-    QString reason; // why it is foreign or unusable, for the user
+    QString reason;              // why it is foreign or unusable, for the user
+    QList<DroppedValue> dropped; // of a card: the values not taken, for the user
 };
 
 ProjectCardRead projectCardFromJson(const QByteArray &bytes);

@@ -1,6 +1,7 @@
 #include "ui/loudspeaker_lines_dialog.h"
 
 #include "engine/main_window_model.h"
+#include "lines/line_limits.h"
 #include "lines/line_table.h"
 #include "lines/loudspeaker_units.h"
 #include "ui/dialogs.h"
@@ -30,21 +31,6 @@ namespace {
 // The window's columns, as the lines' table names them.
 const QStringList &Captions = lineTableHeader();
 
-// What a number of a cell or field may be, and what the user is told when it is not.
-struct NumberRule
-{
-    double largest;
-    bool zeroAllowed;
-    bool whole;
-    const char *hint;
-};
-
-const NumberRule PowerRule{1500, false, false, "введите число больше 0 и не больше 1500"};
-const NumberRule CountRule{1000, false, true, "введите целое число от 1 до 1000"};
-const NumberRule LengthRule{10000, false, false, "введите число больше 0 и не больше 10000"};
-const NumberRule LimitRule{100, false, false, "введите число больше 0 и не больше 100"};
-const NumberRule ReserveRule{100, true, false, "введите число от 0 до 100"};
-
 // Digits with a decimal comma or point; no sign, no exponent, no group separators.
 std::optional<double> typedNumber(const QString &text, const NumberRule &rule)
 {
@@ -53,9 +39,13 @@ std::optional<double> typedNumber(const QString &text, const NumberRule &rule)
     if (!form.match(trimmed).hasMatch())
         return std::nullopt;
     const double value = QString(trimmed).replace(u',', u'.').toDouble();
-    if (value > rule.largest || (value == 0 && !rule.zeroAllowed) || (rule.whole && value != int(value)))
-        return std::nullopt;
-    return value;
+    return rule.admits(value) ? std::optional(value) : std::nullopt;
+}
+
+// What the user is told of a number the rule does not admit.
+QString hint(const NumberRule &rule)
+{
+    return QStringLiteral("введите ") + QString::fromUtf8(rule.range);
 }
 
 ZoneLine unstated(int zone)
@@ -312,8 +302,7 @@ void LoudspeakerLinesDialog::cellEdited(QTableWidgetItem *item)
     const auto refuse = [&](const NumberRule &rule, const QString &before) {
         setCell(row, item->column(), before);
         m_dialogs.message(this, QStringLiteral("Зона %1, «%2»: %3")
-                                    .arg(QString::number(line.zone), Captions[item->column()],
-                                         QString::fromUtf8(rule.hint)));
+                                    .arg(QString::number(line.zone), Captions[item->column()], hint(rule)));
     };
     switch (item->column()) {
     case NameColumn:
@@ -377,12 +366,12 @@ QString LoudspeakerLinesDialog::label(QLineEdit *field) const
 
 void LoudspeakerLinesDialog::settingEdited(QLineEdit *field, double &value, bool zeroAllowed)
 {
-    const NumberRule &rule = zeroAllowed ? ReserveRule : LimitRule;
+    const NumberRule &rule = zeroAllowed ? CableReserveRule : LossLimitRule;
     const std::optional<double> typed = typedNumber(field->text(), rule);
     // Put back before the box takes the focus, so that leaving the field does not ask again.
     field->setText(lineNumber(typed ? *typed : value));
     if (!typed) {
-        m_dialogs.message(this, QStringLiteral("«%1»: %2").arg(label(field), QString::fromUtf8(rule.hint)));
+        m_dialogs.message(this, QStringLiteral("«%1»: %2").arg(label(field), hint(rule)));
         return;
     }
     value = *typed;

@@ -33,7 +33,7 @@ ProjectCardDialog::ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, 
     m_designation = addField(QStringLiteral("Обозначение (шифр)"), "designationEdit", card.designation);
     m_stage = new QComboBox(this);
     m_stage->setObjectName(QStringLiteral("stageBox"));
-    m_stage->addItems({DesignStage, WorkingStage, QString()});
+    m_stage->addItems(CardStages);
     m_stage->setCurrentIndex(std::max<int>(0, m_stage->findText(card.stage)));
     m_form->addRow(QStringLiteral("Стадия"), m_stage);
     m_organisation = addField(QStringLiteral("Организация"), "organisationEdit", card.organisation);
@@ -45,7 +45,7 @@ ProjectCardDialog::ProjectCardDialog(const ProjectCard &card, Dialogs &dialogs, 
     m_approver = addField(QStringLiteral("Утвердил"), "approverEdit", card.people.approver);
     m_revision = new QSpinBox(this);
     m_revision->setObjectName(QStringLiteral("revisionBox"));
-    m_revision->setRange(0, 99);
+    m_revision->setRange(0, LastRevision);
     m_revision->setValue(card.revision);
     m_form->addRow(QStringLiteral("Изм."), m_revision);
     m_date = addField(QStringLiteral("Дата"), "dateEdit",
@@ -65,6 +65,7 @@ QLineEdit *ProjectCardDialog::addField(const QString &label, const char *name, c
 {
     auto *field = new QLineEdit(text, this);
     field->setObjectName(QLatin1String(name));
+    field->setMaxLength(LongestCardText);
     m_form->addRow(label, field);
     return field;
 }

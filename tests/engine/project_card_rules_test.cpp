@@ -117,6 +117,30 @@ TEST_F(ProjectCardRules, ALoadRestoresTheCardOfTheReport)
     EXPECT_TRUE(model->projectCard().object.isEmpty());
 }
 
+// A card another program wrote with values the windows would not take loads without them, and the
+// load's message names each with its file, zone and key.
+TEST_F(ProjectCardRules, ALoadNamesTheCardsValuesItDrops)
+{
+    QFile::copy(Reports + QStringLiteral("every_option.dat"), path(QStringLiteral("Школа.dat")));
+    write(path(QStringLiteral("Школа.json")), R"({"format": "orvika-project", "object": "Школа № 5",
+        "lines": {"voltage": 0, "zones": [{"zone": 2, "count": 1e12, "section": 0.3, "length": 40}]}})");
+    seam.takeMessages();
+    ASSERT_TRUE(model->loadReport(path(QStringLiteral("Школа.dat"))));
+    EXPECT_EQ(model->projectCard().object, u"Школа № 5");
+    const LoudspeakerLines &lines = model->projectCard().lines;
+    EXPECT_EQ(lines.settings.voltage, 100);
+    ASSERT_EQ(lines.zones.size(), 1);
+    EXPECT_EQ(lines.zones.first().length, 40);
+    EXPECT_FALSE(lines.zones.first().count || lines.zones.first().section);
+    ASSERT_EQ(seam.messages.size(), 1);
+    const QStringList told = seam.messages.first().split(u'\n');
+    ASSERT_EQ(told.size(), 4) << seam.messages.first().toStdString();
+    EXPECT_TRUE(told.at(0).contains(u"Школа.json"));
+    EXPECT_TRUE(told.at(1).startsWith(u"«lines.voltage» = 0"));
+    EXPECT_TRUE(told.at(2).startsWith(u"зона 2, «count» = 1000000000000"));
+    EXPECT_TRUE(told.at(3).startsWith(u"зона 2, «section» = 0.3"));
+}
+
 // A new card carries the organisation and the people of the last card filled in, also in the next run.
 TEST_F(ProjectCardRules, ANewCardStartsFromTheLastOneFilledIn)
 {
