@@ -1,5 +1,6 @@
 #include "cad/sheet_drawing.h"
 
+#include "cad/drawing_text.h"
 #include "project_documents/sheet_form.h"
 
 #include <QFontMetricsF>
@@ -13,6 +14,8 @@ namespace {
 // too long for its box is rather pressed narrower, to no less than this share of its width.
 constexpr double SmallestLabelShare = 0.5;
 constexpr double SmallestNarrowing = 0.75;
+// A title block's text is not brought down below what its printout is.
+constexpr double SmallestCellTextMm = 1.5;
 
 // The sheet's texts are measured as the PDF lays them out, at its resolution.
 const QPaintDevice &referenceDevice()
@@ -46,6 +49,24 @@ Qt::Alignment alignmentOf(int flags)
     return (horizontal ? horizontal : Qt::AlignLeft) | (vertical ? vertical : Qt::AlignTop);
 }
 
+// A one-line text pressed narrower when it is wider than its room.
+double narrowing(const QString &text, double heightMm, double roomMm)
+{
+    const double width = lineWidth(text) * heightMm;
+    return width > roomMm && width > 0 ? roomMm / width : 1.0;
+}
+
+// A multiline text in lines of its own, brought down as far as smallestMm until they fit the box: a
+// CAD program may not break it at its width as the drawing means.
+void breakIntoLines(CadText &text, const QSizeF &boxMm, double smallestMm)
+{
+    const FittedLines fitted = fitLines(text.text, boxMm.width(), boxMm.height(), text.heightMm,
+                                        std::min(smallestMm, text.heightMm));
+    text.text = fitted.lines.join(u'\n');
+    text.heightMm = fitted.heightMm;
+    text.wrapWidthMm = boxMm.width();
+}
+
 void addFrame(CadDrawing &drawing, const DrawingSheet &sheet)
 {
     drawing.lines.append({QPolygonF(sheet.frameMm).mid(0, 4), true, SceneLayer::Frame, ThickLineMm});
@@ -60,7 +81,9 @@ void addFrame(CadDrawing &drawing, const DrawingSheet &sheet)
         const Qt::Alignment alignment = alignmentOf(int(style.alignment));
         CadText text{cell.text, anchorOf(box, alignment), style.heightMm, 1, alignment, 0, SceneLayer::Frame};
         if (style.wrap)
-            text.wrapWidthMm = box.width();
+            breakIntoLines(text, box.size(), SmallestCellTextMm);
+        else
+            text.widthFactor = narrowing(cell.text, style.heightMm, box.width());
         drawing.texts.append(text);
     }
 }
@@ -119,9 +142,9 @@ public:
             cad.atMm = mm(text.box.topLeft());
         }
         if (!text.atBaseline() && ((text.flags & Qt::TextWordWrap) || text.whole.contains(u'\n')))
-            cad.wrapWidthMm = text.box.width() * m_scale;
+            breakIntoLines(cad, text.box.size() * m_scale, cad.heightMm * SmallestLabelShare);
         else
-            cad.widthFactor = narrowing(text, text.box.width());
+            cad.widthFactor = narrowing(text.whole, cad.heightMm, text.box.width() * m_scale);
         m_drawing.texts.append(cad);
     }
 
@@ -129,26 +152,17 @@ public:
     // one line pressed narrower, when that is enough.
     void add(const SceneLabel &label)
     {
-        const QFontMetricsF metrics(m_scene.fonts.at(label.font));
-        const double needed =
-            metrics.boundingRect(QRectF(0, 0, label.box.width(), 1e6), Qt::TextWordWrap, label.text).height();
-        const double length = metrics.horizontalAdvance(label.text);
-        if (needed > label.box.height() && !label.text.contains(u'\n') &&
-            length * SmallestNarrowing <= label.box.width()) {
-            const Qt::Alignment alignment = label.alignment;
-            m_drawing.texts.append({label.text, mm(anchorOf(label.box, alignment)),
-                                    m_capitals.at(label.font) * m_scale, label.box.width() / length,
-                                    alignment});
+        const QSizeF box = label.box.size() * m_scale;
+        const double heightMm = m_capitals.at(label.font) * m_scale;
+        CadText cad{label.text, mm(anchorOf(label.box, label.alignment)), heightMm, 1, label.alignment};
+        const double length = lineWidth(label.text) * heightMm;
+        const bool fits = fitLines(label.text, box.width(), box.height(), heightMm, heightMm).fits;
+        if (!fits && !label.text.contains(u'\n') && length * SmallestNarrowing <= box.width()) {
+            cad.widthFactor = std::min(1.0, box.width() / length);
+            m_drawing.texts.append(cad);
             return;
         }
-        const double share =
-            needed > label.box.height() ? std::max(SmallestLabelShare, label.box.height() / needed) : 1.0;
-        CadText cad;
-        cad.text = label.text;
-        cad.alignment = label.alignment;
-        cad.atMm = mm(anchorOf(label.box, label.alignment));
-        cad.heightMm = m_capitals.at(label.font) * share * m_scale;
-        cad.wrapWidthMm = label.box.width() * m_scale;
+        breakIntoLines(cad, box, heightMm * SmallestLabelShare);
         m_drawing.texts.append(cad);
     }
 
@@ -175,15 +189,6 @@ private:
     double weightOf(const QPen &pen) const
     {
         return std::max(ThinLineMm, std::round(pen.widthF() * m_scale * 20) / 20);
-    }
-
-    // Narrower when the whole text is wider than the room the picture gave it.
-    double narrowing(const SceneText &text, double room) const
-    {
-        if (!text.isShortened())
-            return 1;
-        const double width = QFontMetricsF(m_scene.fonts.at(text.font)).horizontalAdvance(text.whole);
-        return width > room && width > 0 ? room / width : 1.0;
     }
 
     CadDrawing &m_drawing;

@@ -1,15 +1,10 @@
-#include "cad/picture_dxf.h"
+#include "cad/dxf_read_back.h"
 #include "pictures/block_diagram.h"
 #include "pictures/proposal_pictures.h"
 #include "pictures/rack_layout.h"
 #include "project_documents/scheme_sheet.h"
-#include "project_documents/sheet_fixtures.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -17,70 +12,6 @@
 // The pictures as DXF drawings, read back by a CAD library (ezdxf, from Debian's own Python).
 namespace orvika::test {
 namespace {
-
-const char *const ReadDrawing = R"(
-import json, sys, ezdxf
-doc = ezdxf.readfile(sys.argv[1])
-def text(e):
-    if e.dxftype() == 'TEXT':
-        return ezdxf.decode_dxf_unicode(e.dxf.text)
-    return ezdxf.decode_dxf_unicode(e.plain_text())
-entities = []
-for e in doc.modelspace():
-    item = {'type': e.dxftype(), 'layer': e.dxf.layer}
-    if e.dxftype() == 'LWPOLYLINE':
-        item['points'] = [[p[0], p[1]] for p in e.get_points('xy')]
-        item['closed'] = e.closed
-        item['linetype'] = e.dxf.linetype
-    elif e.dxftype() in ('TEXT', 'MTEXT'):
-        item['text'] = text(e)
-        item['raw'] = e.dxf.text if e.dxftype() == 'TEXT' else e.text
-        item['at'] = list(e.dxf.insert)[:2]
-    entities.append(item)
-print(json.dumps({
-    'units': doc.header.get('$INSUNITS'),
-    'encoding': doc.encoding,
-    'layers': {l.dxf.name: l.dxf.linetype for l in doc.layers},
-    'entities': entities,
-}, ensure_ascii=False))
-)";
-
-struct Drawing
-{
-    QJsonObject whole;
-    double sheetHeight = 0;
-
-    QList<QJsonObject> entities(const char *type, const char *layer = nullptr) const
-    {
-        QList<QJsonObject> found;
-        for (const QJsonValue &value : whole.value(u"entities").toArray()) {
-            const QJsonObject entity = value.toObject();
-            if (entity.value(u"type").toString() == QLatin1String(type) &&
-                (!layer || entity.value(u"layer").toString() == QLatin1String(layer)))
-                found.append(entity);
-        }
-        return found;
-    }
-
-    QList<QJsonObject> texts() const { return entities("TEXT") + entities("MTEXT"); }
-
-    // A point as the sheet has it: mm from its top left corner.
-    QPointF onSheet(const QJsonValue &point) const
-    {
-        const QJsonArray xy = point.toArray();
-        return {xy[0].toDouble(), sheetHeight - xy[1].toDouble()};
-    }
-};
-
-Drawing readBack(const CadDrawing &cad)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("чертёж.dxf"));
-    EXPECT_EQ(writeDrawingDxf(path, cad), std::nullopt);
-    const QByteArray json = outputOf(QStringLiteral("/usr/bin/python3"),
-                                     {QStringLiteral("-c"), QString::fromUtf8(ReadDrawing), path});
-    return {QJsonDocument::fromJson(json).object(), cad.sheetMm.height()};
-}
 
 // Spaces and line breaks alike, as a CAD program wraps the text.
 QString words(const QString &text)
@@ -145,7 +76,7 @@ TEST_F(DxfDrawings, TheDiagramOnItsSheetInMillimetresOnNamedLayers)
     EXPECT_TRUE(frame);
     QStringList texts;
     for (const QJsonObject &text : drawing.texts())
-        texts.append(text.value(u"text").toString());
+        texts.append(words(text.value(u"text").toString()));
     for (const QString &expected : {card.designation, card.object, card.organisation, StructuralSchemeName})
         EXPECT_TRUE(texts.contains(expected)) << expected.toStdString();
 
@@ -206,11 +137,11 @@ TEST_F(DxfDrawings, EveryRackUnitHoldsItsWholeDesignation)
     const Drawing drawing = readBack(rackDrawing(picture, card));
     ASSERT_FALSE(drawing.whole.isEmpty()) << "ezdxf could not read the drawing";
 
-    // One text in each unit's box: its whole designation.
+    // One text in each unit's box: its whole designation, in lines of its own where it is long.
     const RackLayout layout = layoutRacks(catalogue, requirements, proposal);
     QStringList expected;
     for (const PlacedUnit &placed : layout.placed)
-        expected.append(placed.unit.designation.trimmed());
+        expected.append(words(placed.unit.designation));
     QStringList labels;
     const QList<QJsonObject> boxes = drawing.entities("LWPOLYLINE", "units");
     for (const QJsonObject &box : boxes) {
@@ -218,7 +149,7 @@ TEST_F(DxfDrawings, EveryRackUnitHoldsItsWholeDesignation)
         QStringList inside;
         for (const QJsonObject &text : drawing.texts())
             if (bounds.contains(drawing.onSheet(text.value(u"at"))))
-                inside.append(text.value(u"text").toString());
+                inside.append(words(text.value(u"text").toString()));
         EXPECT_EQ(inside.size(), 1) << inside.join(u'|').toStdString();
         labels += inside;
     }
@@ -228,7 +159,7 @@ TEST_F(DxfDrawings, EveryRackUnitHoldsItsWholeDesignation)
     EXPECT_EQ(labels, expected);
     QStringList texts;
     for (const QJsonObject &text : drawing.texts())
-        texts.append(text.value(u"text").toString());
+        texts.append(words(text.value(u"text").toString()));
     EXPECT_TRUE(texts.contains(RackDrawingName));
     // Portrait when taller than wide.
     EXPECT_EQ(picture.size.height() > picture.size.width(), drawing.sheetHeight > 400);

@@ -1,6 +1,7 @@
 // The module orvika_dxf: the DXF writer, which only the CAD drawings need, loaded when the first one is
 // written.
 #include "cad/cad_drawing.h"
+#include "cad/drawing_text.h"
 
 #include <QByteArray>
 #include <QStringEncoder>
@@ -18,10 +19,14 @@ constexpr std::array Layers = {SceneLayer::Frame, SceneLayer::Racks,   SceneLaye
                                SceneLayer::Links, SceneLayer::Control, SceneLayer::Text};
 constexpr int ByLayer = 256;
 const char *const Dashed = "DASHED";
-const char *const TextStyle = "Standard";
-// Arial is on every Windows desktop and has Cyrillic; elsewhere CAD programs stand in a face of their
-// own for it. The picture's DejaVu Sans is wider, so texts measured with it fit in either.
+// AutoCAD requires the style "Standard"; the texts have a style of their own (drawing_text.h).
+const char *const StandardStyle = "Standard";
+const char *const TextStyle = orvika::DrawingTextStyle;
+// Arial is on every Windows desktop and has Cyrillic; AutoCAD-family programs take it for the texts.
 const char *const FontFile = "arial.ttf";
+const char *const FontFamily = "Arial";
+// A TrueType face's pitch and family as a CAD program keeps them: variable pitch, sans serif.
+constexpr int VariablePitchSwiss = 0x22;
 
 int layerColour(SceneLayer layer)
 {
@@ -258,9 +263,9 @@ private:
                                            layer == SceneLayer::Control ? Dashed : "CONTINUOUS", 1));
         m_out.tableEnd();
 
-        m_out.tableStyle(1);
-        DL_StyleData style(TextStyle, 0, 0, 1, 0, 0, 2.5, FontFile, "");
-        m_dxf.writeStyle(m_out, style);
+        m_out.tableStyle(2);
+        m_dxf.writeStyle(m_out, DL_StyleData(StandardStyle, 0, 0, 1, 0, 0, 2.5, FontFile, ""));
+        writeTextStyle();
         m_out.tableEnd();
 
         m_dxf.writeView(m_out);
@@ -272,6 +277,29 @@ private:
         m_dxf.writeBlockRecord(m_out);
         m_out.tableEnd();
         m_out.sectionEnd();
+    }
+
+    // The texts' style as AutoCAD writes one: the TrueType file in group 3 and the family in the ACAD
+    // extended data, where AutoCAD-family programs take the face from; LibreCAD takes its font from
+    // the style's name. The library's writeStyle leaves group 3 empty and gives the file as the family.
+    void writeTextStyle()
+    {
+        m_out.dxfString(0, "STYLE");
+        m_out.handle();
+        m_out.dxfString(100, "AcDbSymbolTableRecord");
+        m_out.dxfString(100, "AcDbTextStyleTableRecord");
+        m_out.dxfString(2, TextStyle);
+        m_out.dxfInt(70, 0);
+        m_out.dxfReal(40, 0); // no fixed height
+        m_out.dxfReal(41, 1); // width factor
+        m_out.dxfReal(50, 0); // oblique angle
+        m_out.dxfInt(71, 0);
+        m_out.dxfReal(42, 2.5); // last height used
+        m_out.dxfString(3, FontFile);
+        m_out.dxfString(4, "");
+        m_out.dxfString(1001, "ACAD");
+        m_out.dxfString(1000, FontFamily);
+        m_out.dxfInt(1071, VariablePitchSwiss);
     }
 
     void writeEntities()
