@@ -10,9 +10,7 @@ namespace orvika {
 class CNumericLocale
 {
 public:
-    CNumericLocale()
-        : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))),
-          previous_(c_ ? uselocale(c_) : static_cast<locale_t>(nullptr))
+    CNumericLocale() : c_(cNumbersOfCurrent()), previous_(c_ ? uselocale(c_) : static_cast<locale_t>(nullptr))
     {
     }
     ~CNumericLocale()
@@ -29,6 +27,19 @@ public:
     bool active() const { return c_ != static_cast<locale_t>(nullptr); }
 
 private:
+    // A copy of the thread's locale with C numbers only: a locale made from nothing would also turn the
+    // character set to ASCII and the system's messages to English.
+    static locale_t cNumbersOfCurrent()
+    {
+        const locale_t current = duplocale(uselocale(static_cast<locale_t>(nullptr)));
+        if (!current)
+            return current;
+        const locale_t c = newlocale(LC_NUMERIC_MASK, "C", current);
+        if (!c)
+            freelocale(current);
+        return c;
+    }
+
     locale_t c_;
     locale_t previous_;
 };

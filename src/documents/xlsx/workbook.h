@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/c_numeric_locale.h"
 #include "files/text_file.h"
 
 #include <QFile>
@@ -72,6 +73,11 @@ inline std::optional<QString> writeWorkbookFile(const QString &path,
     const QString assembled = aside.filePath(QStringLiteral("book.xlsx"));
     Texts utf8;
     {
+        // The library prints every double (a width, a margin, a number in a cell) with the C library's
+        // printf, which writes "11,5" in the user's notation; a spreadsheet reads only "11.5".
+        const CNumericLocale cNumbers;
+        if (!cNumbers.active())
+            return QStringLiteral("недостаточно памяти");
         Workbook book(assembled, aside.path());
         if (!book.get())
             return QStringLiteral("не удалось создать книгу");
