@@ -124,8 +124,8 @@ DiagramBox unitBox(const ProposedItem &item, int line, DiagramColumn column, int
     box.line = line;
     box.role = item.role;
     box.designation = item.designation;
-    box.model = modelOf(item.designation);
-    box.detail = item.designation.trimmed().mid(box.model.size()).trimmed();
+    box.model = modelOf(item.designation); // none for a unit without a code: its name is all
+    box.detail = unitName(item.designation);
     box.quantity = item.quantity;
     return box;
 }
@@ -542,10 +542,13 @@ void addBox(PictureScene &scene, const DiagramFonts &fonts, const DiagramBox &bo
         const QString count = QStringLiteral("× %1").arg(box.quantity);
         scene.addText(count, count, fonts.bold, heading, Qt::AlignRight | Qt::AlignVCenter, Qt::black, true);
         modelWidth -= QFontMetricsF(scene.fonts.at(fonts.bold)).horizontalAdvance(count) + Padding;
-        label += QStringLiteral(", %1 шт.").arg(box.quantity); // as drawings count pieces
+        const QString pieces = QStringLiteral("%1 шт.").arg(box.quantity); // as drawings count them
+        label = label.isEmpty() ? pieces : label + QStringLiteral(", ") + pieces;
     }
-    const QString model = scene.fitted(box.model, fonts.bold, modelWidth);
-    scene.addText(model, box.model, fonts.bold, heading, left, Qt::black, true);
+    if (!box.model.isEmpty()) {
+        const QString model = scene.fitted(box.model, fonts.bold, modelWidth);
+        scene.addText(model, box.model, fonts.bold, heading, left, Qt::black, true);
+    }
 
     NameLines name;
     if (box.isZones()) {

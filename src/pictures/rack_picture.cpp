@@ -77,10 +77,9 @@ UnitLabels measureLabels(const RackLayout &layout)
             return;
         UnitLabel label;
         label.model = modelOf(designation);
-        label.nameAt = boldMetrics.horizontalAdvance(label.model + u' ');
+        label.nameAt = label.model.isEmpty() ? 0 : boldMetrics.horizontalAdvance(label.model + u' ');
         QList<ShortenedText> cut;
-        label.name =
-            fitted(designation.mid(label.model.size()).trimmed(), plain, BayWidth - 12 - label.nameAt, &cut);
+        label.name = fitted(unitName(designation), plain, BayWidth - 12 - label.nameAt, &cut);
         label.cut = !cut.isEmpty();
         labels.insert(designation, label);
     };
@@ -139,6 +138,8 @@ void addUnits(PictureScene &scene, const RackFonts &fonts, const QList<UnitBox> 
         scene.addRect(unit.box, outline, UnitFill, SceneLayer::Units);
     for (const UnitBox &unit : units) {
         const UnitLabel &label = labels[*unit.designation];
+        if (label.model.isEmpty())
+            continue;
         scene.addTextAt(label.model, label.model, fonts.bold,
                         QPointF(unit.box.left() + 6, unit.box.center().y() + fonts.boldCentre), label.nameAt,
                         Qt::black, true);

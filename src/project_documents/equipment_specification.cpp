@@ -53,21 +53,13 @@ QString SpecificationRow::text(SpecificationColumn column) const
 
 namespace {
 
-// A designation led by a model code ("K-3820 …") names the unit after it; a typed one whole.
-bool ledByModelCode(const QString &designation)
-{
-    const QString first = modelOf(designation);
-    return std::any_of(first.cbegin(), first.cend(), [](QChar c) { return c.isDigit(); });
-}
-
 SpecificationRow materialRow(const LineMaterial &material, const ProjectCard &card, int position)
 {
     SpecificationRow row;
     row.position = QString::number(position);
     if (material.kind == LineMaterial::Loudspeaker) {
-        const bool coded = ledByModelCode(material.designation);
-        row.name = coded ? unitName(material.designation) : material.designation;
-        row.type = coded ? modelOf(material.designation) : QString();
+        row.name = unitName(material.designation);
+        row.type = modelOf(material.designation);
         row.supplier = card.supplier;
     } else {
         row.name = material.section ? QStringLiteral("Кабель 2×%1 мм²").arg(lineNumber(*material.section))
