@@ -9,8 +9,9 @@ namespace orvika {
 
 enum ExitStatus : int {
     ExitDone = 0,
-    ExitFailed = 1, // the calculation stopped, or a file could not be read or written
-    ExitUsage = 2,
+    ExitFailed = 1,  // the calculation stopped, or a file could not be read or written
+    ExitUsage = 2,   // also an output that would replace a file the program reads
+    ExitDiffers = 3, // the document is written, but it does not state what the saved report states
 };
 
 // True when the arguments ask for the command line rather than the window; decided before the

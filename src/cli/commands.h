@@ -20,7 +20,9 @@ inline const QStringList PaintedFormats = {QStringLiteral("pdf"),         QStrin
 // Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
 // written) and writes the document or picture of the proposal. The project's card is read from
 // cardPath, or when that is empty from beside the report; a card that cannot be read is told of and
-// the document made without it.
+// the document made without it. Lines of the report the document does not state as the report does
+// (the catalogue changed, a line could not be restored) are named on standard error, and the status
+// is then ExitDiffers.
 int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath,
                    const QString &cardPath);
 

@@ -16,6 +16,7 @@
 #include "project_documents/scheme_sheet.h"
 #include "project_documents/specification_files.h"
 #include "report/report_file.h"
+#include "report/report_writer.h"
 
 #include <QDate>
 #include <QDir>
@@ -35,6 +36,8 @@ ProjectCard projectCardFor(const QString &reportPath, const QString &cardPath, D
     }
     if (read.outcome == ProjectCardRead::Foreign || read.outcome == ProjectCardRead::Unusable)
         dialogs.message(cardReadFailureMessage(QFileInfo(path).fileName(), read.reason));
+    if (read.outcome == ProjectCardRead::Card && !read.dropped.isEmpty())
+        dialogs.message(droppedValuesMessage(QFileInfo(path).fileName(), read.dropped));
     if (read.outcome == ProjectCardRead::Card)
         return read.card;
     ProjectCard none; // the title block stays empty
@@ -76,6 +79,23 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
                                               QDate::currentDate(), QLocale::system(), card));
 }
 
+// Tells which lines of the saved report the document does not state as the report does: a document
+// that silently differs from the report it was made from would be taken for it.
+bool tellDifferences(const QString &reportName, const QStringList &saved, const FinishedCalculation &finished)
+{
+    const ReportLineDifferences differences =
+        differingLines(saved, composeReport(finished.requirements, finished.proposal, QLocale()));
+    if (differences.isEmpty())
+        return false;
+    QString text = QStringLiteral("Документ не совпадает с сохранённой спецификацией %1:\n").arg(reportName);
+    for (const QString &line : differences.onlySaved)
+        text += QStringLiteral("  только в спецификации: ") + line + u'\n';
+    for (const QString &line : differences.onlyComposed)
+        text += QStringLiteral("  только в документе: ") + line + u'\n';
+    print(stderr, text);
+    return true;
+}
+
 } // namespace
 
 // Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
@@ -99,6 +119,7 @@ int exportDocument(const QString &format, const QString &reportPath, const QStri
     const std::optional<FinishedCalculation> finished = model.runCalculation();
     if (!finished)
         return ExitFailed;
+    const bool differs = tellDifferences(QFileInfo(report).fileName(), *lines, *finished);
 
     const ProjectCard card = projectCardFor(
         report, cardPath.isEmpty() ? cardPath : QDir::current().absoluteFilePath(cardPath), dialogs);
@@ -106,7 +127,7 @@ int exportDocument(const QString &format, const QString &reportPath, const QStri
         dialogs.message(writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
         return ExitFailed;
     }
-    return ExitDone;
+    return differs ? ExitDiffers : ExitDone;
 }
 
 } // namespace orvika

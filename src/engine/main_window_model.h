@@ -5,6 +5,7 @@
 #include "engine/controls.h"
 #include "engine/shared_state.h"
 #include "project/project_card.h"
+#include "report/report_parser.h"
 
 #include <QObject>
 #include <QString>
@@ -78,8 +79,9 @@ public:
     // first, also when the file then turns out unreadable. False, with a message, when it could not
     // be read.
     bool loadReport(const QString &path);
-    // The same for a report whose lines were read already.
-    void loadReportLines(const QStringList &lines);
+    // The same for a report whose lines were read already. A restore without the window reads every
+    // listed line of the source section as a source (SourceLines::Listed).
+    void loadReportLines(const QStringList &lines, SourceLines sources = SourceLines::Marked);
 
     // The project's card: what the documents' title blocks name. It belongs to the report and is kept
     // beside it (project_card_rules.cpp): written with the report a calculation writes, copied by
@@ -178,7 +180,7 @@ private:
 
     // report_replay.cpp
     void resetForLoad();
-    void replayReportLines(const QStringList &lines);
+    void replayReportLines(const QStringList &lines, SourceLines sources);
     friend struct ReportReplay;
 
     SharedState &m_state;

@@ -123,10 +123,10 @@ void MainWindowModel::resetForLoad()
     clearProposal();
 }
 
-void MainWindowModel::replayReportLines(const QStringList &lines)
+void MainWindowModel::replayReportLines(const QStringList &lines, SourceLines sources)
 {
     // A fresh parser: no source section left open by an earlier, cut-off report.
-    ReportLineParser parser;
+    ReportLineParser parser(sources);
     parser.startLoad();
     ReportReplay replay{*this};
     for (const QString &line : lines) {
@@ -147,16 +147,16 @@ bool MainWindowModel::loadReport(const QString &path)
         m_dialogs.message(failure);
         return false;
     }
-    replayReportLines(*lines);
+    replayReportLines(*lines, SourceLines::Marked);
     restoreCardOfReport(path);
     return true;
 }
 
-void MainWindowModel::loadReportLines(const QStringList &lines)
+void MainWindowModel::loadReportLines(const QStringList &lines, SourceLines sources)
 {
     const Action action(*this);
     resetForLoad();
-    replayReportLines(lines);
+    replayReportLines(lines, sources);
 }
 
 } // namespace orvika

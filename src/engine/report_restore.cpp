@@ -4,6 +4,8 @@
 #include "engine/main_window_model.h"
 #include "report/report_writer.h"
 
+#include <QHash>
+
 namespace orvika {
 namespace {
 
@@ -27,15 +29,39 @@ std::optional<QString> reserveUnitOf(const SavedReport &report, const Catalogue 
     return std::nullopt;
 }
 
+// The lines that the other list does not hold as often, in order; blank lines left out.
+QStringList linesBeyond(const QStringList &lines, const QStringList &other)
+{
+    QHash<QString, int> held;
+    for (const QString &line : other)
+        ++held[line];
+    QStringList beyond;
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            continue;
+        int &count = held[line];
+        if (count > 0)
+            --count;
+        else
+            beyond.append(line);
+    }
+    return beyond;
+}
+
 } // namespace
 
 void restoreSavedReport(MainWindowModel &model, const QStringList &lines, const SavedReport &report)
 {
-    model.loadReportLines(lines);
+    model.loadReportLines(lines, SourceLines::Listed);
     model.setLineControl(lineControlOf(report));
     const PickerState &reserve = model.picker(PickerId::CmbBR);
     model.setPickerText(PickerId::CmbBR,
                         reserveUnitOf(report, model.state().catalogue).value_or(reserve.prompt));
+}
+
+ReportLineDifferences differingLines(const QStringList &saved, const QStringList &composed)
+{
+    return {linesBeyond(saved, composed), linesBeyond(composed, saved)};
 }
 
 } // namespace orvika

@@ -163,7 +163,8 @@ QList<LoadAction> ReportLineParser::parseLine(const QString &line)
         m_reportFlag = true;
     if (has(ProposalHeading))
         m_reportFlag = false;
-    if (m_reportFlag && (has(SoftwareMark) || has(ConsoleMark))) {
+    const bool listed = m_sources == SourceLines::Listed && line.startsWith(QStringLiteral("- "));
+    if (m_reportFlag && (has(SoftwareMark) || has(ConsoleMark) || listed)) {
         if (const auto action = readListedLine(line))
             actions << *action;
     }

@@ -36,10 +36,17 @@ struct LoadAction
 // "шт."; empty when those pieces cannot be found or the quantity leaves 32 bits.
 std::optional<LoadAction> readListedLine(const QString &line);
 
+// Which lines of the source section are read as sources. The window's load takes only those that
+// hold "ZEP" or "- K-"; a report restored without the window takes every listed line ("- " first),
+// whatever its source is called, so that no source of the report is lost.
+enum class SourceLines { Marked, Listed };
+
 // ФунОбрабСрок: reads one report line at a time. Malformed pieces are skipped, never guessed at.
 class ReportLineParser
 {
 public:
+    explicit ReportLineParser(SourceLines sources = SourceLines::Marked) : m_sources(sources) {}
+
     // The start of a load: the power read so far is 0 and no source section is open.
     void startLoad();
 
@@ -50,6 +57,7 @@ public:
     std::int32_t loadedPower() const { return m_loadedPower; } // LoadedPower
 
 private:
+    SourceLines m_sources;
     bool m_reportFlag = false;
     std::int32_t m_loadedPower = 0;
 };
