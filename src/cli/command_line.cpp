@@ -1,9 +1,11 @@
 #include "cli/command_line.h"
 
+#include "app/qt_translation.h"
 #include "app/user_data.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
 #include "engine/dialog_seam.h"
+#include "engine/protected_files.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,6 +33,21 @@ int usageError(const QString &text)
 {
     print(stderr, text + QStringLiteral("\nПодробнее: orvika --help\n"));
     return ExitUsage;
+}
+
+// The output must not take the place of a file the program reads: the reports named, their cards,
+// the card given and the data files of the working directory.
+std::optional<QString> outputRefusal(const QString &output, const QStringList &reports, const QString &card)
+{
+    QList<ProtectedFile> files = dataFiles(QDir::currentPath());
+    for (const QString &report : reports)
+        files += reportFiles(report);
+    if (!card.isEmpty())
+        files.append(cardFile(card));
+    const std::optional<ProtectedFile> taken = protectedFileAt(output, files);
+    if (!taken)
+        return std::nullopt;
+    return refusalMessage(output, *taken);
 }
 
 } // namespace
@@ -68,7 +85,8 @@ struct Options
             "lines-csv, схему структурную: scheme-pdf, "
             "или рисунок: rack-svg "
             "(вид шкафа), diagram-svg (блок-схема), чертёж для САПР: rack-dxf, diagram-dxf. "
-            "Файл \"Спецификация.dat\" не изменяется."),
+            "Файл \"Спецификация.dat\" не изменяется. Код завершения 0 — документ записан, 3 — записан, "
+            "но не совпадает с сохранённой спецификацией (строки названы)."),
         QStringLiteral("формат")};
     const QCommandLineOption compareOption{
         QStringLiteral("compare"),
@@ -86,7 +104,9 @@ struct Options
                        "умолчанию — файл .json с именем отчёта рядом с ним, если он есть."),
         QStringLiteral("файл.json")};
     const QCommandLineOption outputOption{
-        QStringLiteral("output"), QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода)."),
+        QStringLiteral("output"),
+        QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода). Спецификация, её сведения "
+                       "о проекте, каталог и библиотека схем не заменяются."),
         QStringLiteral("файл")};
 };
 
@@ -151,6 +171,13 @@ int run(Options &options, bool parsed)
         }
     }
 
+    if (!output.isEmpty()) {
+        if (const std::optional<QString> refusal = outputRefusal(output, files, project)) {
+            print(stderr, *refusal + u'\n');
+            return ExitUsage;
+        }
+    }
+
     if (parser.isSet(options.compareOption)) {
         if (files.size() != 2)
             return usageError(QStringLiteral("Для сравнения нужны два файла: A.dat B.dat."));
@@ -189,14 +216,16 @@ int runCommandLine(int &argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    // Parsed before the application object exists, which the arguments decide.
-    Options options;
-    const bool parsed = options.parser.parse(arguments);
+    // The arguments decide the application object, so they are parsed once before it exists.
     const std::unique_ptr<QCoreApplication> application =
-        kindOf(options, parsed) == ApplicationKind::Gui ? std::make_unique<QGuiApplication>(argc, argv)
-                                                        : std::make_unique<QCoreApplication>(argc, argv);
+        applicationKindFor(arguments) == ApplicationKind::Gui ? std::make_unique<QGuiApplication>(argc, argv)
+                                                              : std::make_unique<QCoreApplication>(argc, argv);
     application->setApplicationName(ApplicationTitle);
     application->setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
+    installQtTranslation(QLocale::system());
+    // Qt's words of the help and its errors are taken in the user's language as the options are made.
+    Options options;
+    const bool parsed = options.parser.parse(arguments);
     return run(options, parsed);
 }
 

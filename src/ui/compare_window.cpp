@@ -2,6 +2,7 @@
 
 #include "files/text_file.h"
 #include "ui/dialogs.h"
+#include "ui/output_file.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -114,9 +115,9 @@ CompareWindow::CompareWindow(const Comparison &comparison, const QString &before
 
 void CompareWindow::saveCsv()
 {
-    const QString path =
-        m_dialogs.saveFileName(this, QStringLiteral("Сохранить как CSV"), m_folder,
-                               QStringLiteral("Сравнение.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString path = askOutputFile(m_dialogs, this, QStringLiteral("Сохранить как CSV"), m_folder,
+                                       QStringLiteral("Сравнение.csv"), QStringLiteral("CSV (*.csv)"),
+                                       windowProtectedFiles(m_folder));
     if (path.isEmpty())
         return;
     announceWrite(m_dialogs, this, QFileInfo(path).fileName(),

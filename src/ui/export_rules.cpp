@@ -4,6 +4,7 @@
 #include "pictures/proposal_pictures.h"
 #include "ui/dialogs.h"
 #include "ui/main_window.h"
+#include "ui/output_file.h"
 #include "ui/picture_window.h"
 #include "ui/printing.h"
 
@@ -74,8 +75,9 @@ void MainWindow::exportFile(const ExportChoice &choice, const ExportWriter &writ
 {
     if (!m_model.finishedCalculation())
         return;
-    const QString path = m_dialogs.saveFileName(this, choice.caption, m_model.state().appDir,
-                                                choice.proposedName, choice.filter);
+    const QString &folder = m_model.state().appDir;
+    const QString path = askOutputFile(m_dialogs, this, choice.caption, folder, choice.proposedName,
+                                       choice.filter, windowProtectedFiles(folder));
     if (path.isEmpty())
         return;
     announceWrite(m_dialogs, this, QFileInfo(path).fileName(), write(path, *m_model.finishedCalculation()));
@@ -99,8 +101,10 @@ void MainWindow::showPicture(View view)
         return rack ? rackDrawing(picture, m_model.projectCard())
                     : diagramDrawing(picture, m_model.projectCard());
     };
-    auto *window = new PictureWindow(picture, drawing, m_dialogs, m_model.state().appDir,
-                                     rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"), this);
+    const QString &folder = m_model.state().appDir;
+    auto *window = new PictureWindow(picture, drawing, m_dialogs, folder,
+                                     rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"),
+                                     windowProtectedFiles(folder), this);
     window->setObjectName(rack ? QStringLiteral("rackWindow") : QStringLiteral("diagramWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_pictureWindow = window;

@@ -3,6 +3,7 @@
 #include "cad/picture_dxf.h"
 #include "pictures/picture.h"
 #include "ui/dialogs.h"
+#include "ui/output_file.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -67,9 +68,10 @@ private:
 };
 
 PictureWindow::PictureWindow(const Picture &picture, DrawingMaker drawing, Dialogs &dialogs,
-                             const QString &folder, const QString &fileStem, QWidget *parent)
+                             const QString &folder, const QString &fileStem,
+                             const QList<ProtectedFile> &protectedFiles, QWidget *parent)
     : QDialog(parent), m_picture(picture), m_drawing(std::move(drawing)), m_dialogs(dialogs),
-      m_folder(folder), m_fileStem(fileStem)
+      m_folder(folder), m_fileStem(fileStem), m_protectedFiles(protectedFiles)
 {
     setWindowTitle(picture.title);
     setSizeGripEnabled(true);
@@ -174,8 +176,8 @@ void PictureWindow::save(Format format)
         {Format::Dxf,
          {QStringLiteral("Сохранить как DXF"), QStringLiteral(".dxf"), QStringLiteral("DXF (*.dxf)")}}};
     const Choice &choice = choices[format];
-    const QString path =
-        m_dialogs.saveFileName(this, choice.caption, m_folder, m_fileStem + choice.extension, choice.filter);
+    const QString path = askOutputFile(m_dialogs, this, choice.caption, m_folder,
+                                       m_fileStem + choice.extension, choice.filter, m_protectedFiles);
     if (path.isEmpty())
         return;
     std::optional<QString> failure;

@@ -2,6 +2,7 @@
 
 #include "cad/cad_drawing.h"
 #include "documents/picture.h"
+#include "engine/protected_files.h"
 
 #include <QDialog>
 #include <functional>
@@ -23,8 +24,9 @@ class PictureWindow : public QDialog
 public:
     using DrawingMaker = std::function<CadDrawing()>;
 
+    // A picture is never saved over one of protectedFiles.
     PictureWindow(const Picture &picture, DrawingMaker drawing, Dialogs &dialogs, const QString &folder,
-                  const QString &fileStem, QWidget *parent);
+                  const QString &fileStem, const QList<ProtectedFile> &protectedFiles, QWidget *parent);
 
     double zoom() const;
     void setZoom(double zoom);
@@ -47,6 +49,7 @@ private:
     Dialogs &m_dialogs;
     QString m_folder;
     QString m_fileStem;
+    QList<ProtectedFile> m_protectedFiles;
     PictureCanvas *m_canvas = nullptr;
     QScrollArea *m_scroll = nullptr;
 };
