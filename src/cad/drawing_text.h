@@ -27,10 +27,11 @@ double lineWidth(QStringView line);
 // line breaks are kept, and a word wider than width has a line of its own.
 QStringList wrappedLines(const QString &text, double width);
 
-// From the top of the first line's capitals to the lowest descender of the last, in heights.
+// From the top of the first line's capitals to the last line's baseline, with room for the
+// descenders below it and as much above: a CAD program centres a text in its box by its capitals.
 inline double linesHeight(qsizetype lines)
 {
-    return 1 + double(std::max<qsizetype>(lines, 1) - 1) * LinePitch + Descent;
+    return 1 + double(std::max<qsizetype>(lines, 1) - 1) * LinePitch + 2 * Descent;
 }
 
 // The largest height, from heightMm down to smallestMm, at which the text's lines fit the box; at

@@ -36,6 +36,15 @@ public:
     bool isEmpty() const { return m_advances.isEmpty(); }
     bool has(QChar c) const { return m_advances.contains(c.unicode()); }
 
+    // How far the line's lowest stroke goes below its baseline.
+    double descent(const QString &line) const
+    {
+        double lowest = 0;
+        for (const QChar c : line)
+            lowest = std::min(lowest, m_lowest.value(c.unicode()));
+        return -lowest / CapitalUnits;
+    }
+
     double width(const QString &line) const
     {
         double width = 0;
@@ -54,7 +63,7 @@ private:
             return;
         static const QRegularExpression glyph(QStringLiteral(R"(^\[#?([0-9A-Fa-f]{4,6})\])"));
         static const QRegularExpression spacing(QStringLiteral(R"(^# (Letter|Word)Spacing:\s*([0-9.]+))"));
-        static const QRegularExpression x(QStringLiteral(R"((?:^|;)(-?[0-9.]+),)"));
+        static const QRegularExpression point(QStringLiteral(R"((?:^|;)(-?[0-9.]+),(-?[0-9.]+))"));
         char16_t current = 0;
         while (!file.atEnd()) {
             const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -65,19 +74,24 @@ private:
                 current = char16_t(match.captured(1).toUInt(nullptr, 16));
                 m_advances.insert(current, 0);
             } else if (current && !line.isEmpty() && !line.startsWith(u'#')) {
-                for (auto it = x.globalMatch(line); it.hasNext();)
-                    m_advances[current] = std::max(m_advances[current], it.next().captured(1).toDouble());
+                for (auto it = point.globalMatch(line); it.hasNext();) {
+                    const auto match = it.next();
+                    m_advances[current] = std::max(m_advances[current], match.captured(1).toDouble());
+                    m_lowest[current] = std::min(m_lowest.value(current), match.captured(2).toDouble());
+                }
             }
         }
     }
 
     QHash<char16_t, double> m_advances; // the widest stroke of each glyph
+    QHash<char16_t, double> m_lowest;
     double m_letterSpacing = 0;
     double m_wordSpacing = 0;
 };
 
 // Where a text is drawn on the sheet, in the drawing's coordinates: from the left of its first line
-// to the right of its widest, from the top of its capitals to its last baseline.
+// to the right of its widest, from the top of its capitals to the lowest descender of its last line.
+// LibreCAD places a text by its capitals and its last baseline.
 QRectF extentOf(const QJsonObject &text, const LibreCadFont &font)
 {
     const double height = text.value(u"height").toDouble();
@@ -92,14 +106,16 @@ QRectF extentOf(const QJsonObject &text, const LibreCadFont &font)
         const QJsonArray at = text.value(horizontal || vertical ? u"alignAt" : u"at").toArray();
         const double left = at[0].toDouble() - width * (horizontal == 1 ? 0.5 : horizontal == 2 ? 1 : 0);
         const double top = at[1].toDouble() + height * (vertical == 3 ? 0 : vertical == 2 ? 0.5 : 1);
-        return {left, top - height, width, height};
+        const double below = font.descent(lines.last()) * height;
+        return {left, top - height - below, width, height + below};
     }
     const int attachment = text.value(u"attachment").toInt() - 1;
     const double block = height * (1 + (lines.size() - 1) * 5.0 / 3);
     const QJsonArray at = text.value(u"at").toArray();
     const double left = at[0].toDouble() - widest * (attachment % 3) / 2;
     const double top = at[1].toDouble() + block * (attachment / 3) / 2;
-    return {left, top - block, widest, block};
+    const double below = font.descent(lines.last()) * height;
+    return {left, top - block - below, widest, block + below};
 }
 
 // The closed outlines of the drawing, in its coordinates, smallest first.
