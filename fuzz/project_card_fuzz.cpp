@@ -1,0 +1,31 @@
+// The project's card is an interface other programs write: whatever the file holds, reading it must
+// not crash nor convert a number that does not fit, and what is read is a card the windows would take,
+// so written again it reads back the same with nothing dropped. Its lines' figures, table and
+// materials are then computed as every document does.
+#include "lines/line_materials.h"
+#include "lines/line_table.h"
+#include "project/project_card_file.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace orvika;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const ProjectCardRead read = projectCardFromJson(
+        QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    if (read.outcome != ProjectCardRead::Card)
+        return 0;
+    const ProjectCard &card = read.card;
+    droppedValuesMessage(QStringLiteral("card.json"), read.dropped);
+    for (const ZoneLine &line : card.lines.zones)
+        lineTableRow(line, card.lines.settings);
+    lineMaterials(card.lines, 8);
+
+    const ProjectCardRead again = projectCardFromJson(projectCardJson(card));
+    if (again.outcome != ProjectCardRead::Card || !again.dropped.isEmpty() || again.card != card)
+        std::abort();
+    return 0;
+}
