@@ -17,8 +17,10 @@ inline constexpr char DrawingTextStyle[] = "OpenGostTypeA-Regular";
 
 // A multiline text's baselines are 5/3 of its height apart, in LibreCAD as in AutoCAD.
 inline constexpr double LinePitch = 5.0 / 3;
-// Below the baseline: the descenders of "р", "у" and "щ".
+// Below the baseline: the descenders of "р", "у" and "щ"; and a little room between them and a box's
+// outline, which is drawn with a width of its own.
 inline constexpr double Descent = 0.3;
+inline constexpr double Clearance = 0.1;
 
 // The width of a line of text in heights of its capitals.
 double lineWidth(QStringView line);
@@ -28,10 +30,10 @@ double lineWidth(QStringView line);
 QStringList wrappedLines(const QString &text, double width);
 
 // From the top of the first line's capitals to the last line's baseline, with room for the
-// descenders below it and as much above: a CAD program centres a text in its box by its capitals.
+// descenders below it and as much above: LibreCAD centres a text in its box by its capitals.
 inline double linesHeight(qsizetype lines)
 {
-    return 1 + double(std::max<qsizetype>(lines, 1) - 1) * LinePitch + 2 * Descent;
+    return 1 + double(std::max<qsizetype>(lines, 1) - 1) * LinePitch + 2 * (Descent + Clearance);
 }
 
 // The largest height, from heightMm down to smallestMm, at which the text's lines fit the box; at
