@@ -1,4 +1,5 @@
 #include "app/fonts.h"
+#include "app/qt_translation.h"
 #include "app/startup.h"
 #include "app/user_data.h"
 #include "cli/command_line.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     app.setApplicationName(orvika::ApplicationTitle);
     app.setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
+    orvika::installQtTranslation(QLocale::system());
     orvika::registerTahoma();
 
     orvika::SharedState state;

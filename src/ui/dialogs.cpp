@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -50,9 +51,19 @@ QString displayText(const QString &text)
     return shown;
 }
 
+namespace {
+
+// The boxes' buttons keep their English words in every language and theme, as Qt's translation and
+// the desktop's theme would change them ("Отмена", "&OK").
+const QString OkText = QStringLiteral("OK");
+const QString CancelText = QStringLiteral("Cancel");
+
+} // namespace
+
 void WidgetDialogs::message(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, displayText(text), QMessageBox::Ok, parent);
+    box.button(QMessageBox::Ok)->setText(OkText);
     box.exec();
 }
 
@@ -63,6 +74,8 @@ QString WidgetDialogs::input(QWidget *parent, const QString &title, const QStrin
     dialog.setWindowTitle(title.isEmpty() ? ApplicationTitle : title);
     dialog.setLabelText(displayText(prompt));
     dialog.setTextValue(initialText);
+    dialog.setOkButtonText(OkText);
+    dialog.setCancelButtonText(CancelText);
     dialog.move(position);
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder, checks what it holds and what it depends on,
-# validates its desktop entry and AppStream metadata, then unpacks it into a temporary folder and
-# runs the unpacked program in a fresh user's data folder, as the desktop entry starts it.
+# Builds the Debian package from a build folder, checks what it holds and what it depends on, has
+# Debian's package checker find no error and no warning in it, validates its desktop entry and
+# AppStream metadata, then unpacks it into a temporary folder and runs the unpacked program in a fresh
+# user's data folder, as the desktop entry starts it.
 #
 #   check_package.sh BUILD_DIR VERSION REPORT.dat
 set -euo pipefail
@@ -21,13 +22,17 @@ for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so ./usr/lib/orvika/or
     ./usr/share/orvika/Base/Base-Date ./usr/share/orvika/Base/Sxemm \
     ./usr/share/applications/ru.orvika.Orvika.desktop \
     ./usr/share/icons/hicolor/scalable/apps/ru.orvika.Orvika.svg \
-    ./usr/share/metainfo/ru.orvika.Orvika.metainfo.xml; do
+    ./usr/share/metainfo/ru.orvika.Orvika.metainfo.xml \
+    ./usr/share/doc/orvika/copyright ./usr/share/doc/orvika/changelog.gz ./usr/share/man/man1/orvika.1.gz; do
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter libdxflib fonts-dejavu-core; do
+for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter libdxflib fonts-dejavu-core \
+    qt6-translations-l10n; do
     grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
 done
+lintian --fail-on error,warning --tag-display-limit 0 "$package" >"$work/lintian.log" 2>&1 ||
+    { cat "$work/lintian.log" >&2; fail "lintian"; }
 
 root="$work/root"
 dpkg-deb -x "$package" "$root"
@@ -38,6 +43,16 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/ru.orvika.Orvika.metain
     { cat "$work/appstream.log" >&2; fail "AppStream metadata"; }
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/ru.orvika.Orvika.metainfo.xml" ||
     fail "the metadata names no release $version"
+
+# Qt's words of the help are the user's language: Russian under a Russian locale, English otherwise.
+help() { env -u LANGUAGE -u LC_MESSAGES LC_ALL="$1" "$root/usr/bin/orvika" --help; }
+russian=$(help ru_RU.UTF-8) english=$(help C.UTF-8)
+for words in '^Использование: ' '^Параметры:$' 'Вывод справки по параметрам командной строки'; do
+    grep -q "$words" <<<"$russian" || fail "--help under ru_RU.UTF-8 lacks \"$words\": $russian"
+done
+for words in '^Usage: ' '^Options:$' 'Displays help on commandline options'; do
+    grep -q "$words" <<<"$english" || fail "--help under C.UTF-8 lacks \"$words\": $english"
+done
 
 # A user who has never run the program: an empty home, no XDG_DATA_HOME.
 home="$work/home"
