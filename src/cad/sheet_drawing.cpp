@@ -93,7 +93,7 @@ class SceneConverter
 {
 public:
     SceneConverter(CadDrawing &drawing, const PictureScene &scene, const QPointF &originMm, double mmPerUnit)
-        : m_drawing(drawing), m_scene(scene), m_origin(originMm), m_scale(mmPerUnit)
+        : m_drawing(drawing), m_origin(originMm), m_scale(mmPerUnit)
     {
         for (const QFont &font : scene.fonts)
             m_capitals.append(QFontMetricsF(font).capHeight());
@@ -192,7 +192,6 @@ private:
     }
 
     CadDrawing &m_drawing;
-    const PictureScene &m_scene;
     QPointF m_origin;
     double m_scale;
     QList<double> m_capitals;

@@ -1,3 +1,4 @@
+#include "cad/drawing_text.h"
 #include "cad/dxf_read_back.h"
 #include "pictures/picture_scene.h"
 #include "pictures/proposal_pictures.h"
@@ -278,6 +279,20 @@ INSTANTIATE_TEST_SUITE_P(Installations, LibreCadTexts,
                          ::testing::Values(Installation{"everyOption", everyOption()},
                                            Installation{"small", smallInstallation()}),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// The drawings measure their texts at least as wide as LibreCAD draws them, character by character.
+TEST(LibreCadText, TheDrawingsMeasureEveryCharacterAtLeastAsWideAsLibreCadsFont)
+{
+    const LibreCadFont font = LibreCadFont::forStyle(QString::fromLatin1(DrawingTextStyle));
+    ASSERT_FALSE(font.isEmpty());
+    QString characters = QStringLiteral("№«»—–…°²×±Ω“”„");
+    for (char16_t c = u' '; c <= u'~'; ++c)
+        characters += QChar(c);
+    for (char16_t c = u'Ѐ'; c <= u'џ'; ++c)
+        characters += QChar(c);
+    for (const QChar c : characters)
+        EXPECT_GE(lineWidth(QString(c)), font.width(QString(c)) - 1e-3) << QString(c).toStdString();
+}
 
 // Qt hands the user's locale to the C library; under ru_RU a printf-style writer would give "12,5".
 TEST(DxfNumbers, ADrawingWrittenUnderTheRussianLocaleHasTheSameNumbersAsUnderC)
