@@ -141,7 +141,8 @@ public:
 
     void dxfReal(int gc, double value) const override
     {
-        // Micrometres are finer than any drawing needs; trailing zeros go, one decimal stays.
+        // Micrometres are finer than any drawing needs; trailing zeros go, one decimal stays. Not printf:
+        // the C library's numbers follow the user's locale, which Qt sets, and ru_RU writes "12,5".
         char digits[64];
         const auto end =
             std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6).ptr;
