@@ -103,8 +103,8 @@ void MainWindow::showPicture(View view)
     };
     const QString &folder = m_model.state().appDir;
     auto *window = new PictureWindow(picture, drawing, m_dialogs, folder,
-                                     rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"),
-                                     windowProtectedFiles(folder), this);
+                                     rack ? QStringLiteral("Вид шкафа") : QStringLiteral("Блок-схема"), this,
+                                     windowProtectedFiles(folder));
     window->setObjectName(rack ? QStringLiteral("rackWindow") : QStringLiteral("diagramWindow"));
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_pictureWindow = window;

@@ -68,8 +68,8 @@ private:
 };
 
 PictureWindow::PictureWindow(const Picture &picture, DrawingMaker drawing, Dialogs &dialogs,
-                             const QString &folder, const QString &fileStem,
-                             const QList<ProtectedFile> &protectedFiles, QWidget *parent)
+                             const QString &folder, const QString &fileStem, QWidget *parent,
+                             const QList<ProtectedFile> &protectedFiles)
     : QDialog(parent), m_picture(picture), m_drawing(std::move(drawing)), m_dialogs(dialogs),
       m_folder(folder), m_fileStem(fileStem), m_protectedFiles(protectedFiles)
 {

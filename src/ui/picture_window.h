@@ -26,7 +26,7 @@ public:
 
     // A picture is never saved over one of protectedFiles.
     PictureWindow(const Picture &picture, DrawingMaker drawing, Dialogs &dialogs, const QString &folder,
-                  const QString &fileStem, const QList<ProtectedFile> &protectedFiles, QWidget *parent);
+                  const QString &fileStem, QWidget *parent, const QList<ProtectedFile> &protectedFiles = {});
 
     double zoom() const;
     void setZoom(double zoom);
