@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 
 build=${ORVIKA_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx orvika_svg orvika_dxf orvika_print
+cmake --build "$build" -j"$(nproc)" --target orvika orvika_xlsx orvika_svg orvika_dxf orvika_print \
+    orvika_package_documents
 (cd "$build" && cpack -G DEB)
 ls "$build"/orvika_*_amd64.deb
