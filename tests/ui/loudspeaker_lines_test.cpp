@@ -3,6 +3,7 @@
 
 #include <QFormLayout>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -273,6 +274,10 @@ TEST_F(LoudspeakerLinesWindow, OkStoresTheLinesInTheCardAndCancelDropsTheEdits)
 
 TEST_F(LoudspeakerLinesWindow, ThePowersGoToTheZoneListThroughItsRule)
 {
+    // The powers are typed in the user's notation, whatever the locale the tests run in.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
     zonesByPower(3);
     editLines([this](Dialog &dialog) {
         QPushButton *transfer = dialog.findChild<QPushButton *>(QStringLiteral("transferZonePowersButton"));
@@ -284,7 +289,7 @@ TEST_F(LoudspeakerLinesWindow, ThePowersGoToTheZoneListThroughItsRule)
         transfer->click();
         EXPECT_EQ(w->dialogs.takeMessages(), QStringList());
         EXPECT_EQ(m().model().zoneList().items,
-                  QStringList({"Зона 1 - 72 Вт", "Зона 2 - 300 Вт", "Зона 3 - 7.5 Вт"}));
+                  QStringList({"Зона 1 - 72 Вт", "Зона 2 - 300 Вт", "Зона 3 - 7,5 Вт"}));
         EXPECT_EQ(m().List2->count(), 3);
         EXPECT_EQ(cell(dialog, 2, Dialog::VerdictColumn), QString()) << "the list agrees";
 
