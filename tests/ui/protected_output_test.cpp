@@ -1,4 +1,5 @@
 #include "document_window.h"
+#include "ui/compare_window.h"
 #include "ui/picture_window.h"
 
 #include <unistd.h>
@@ -89,6 +90,23 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"DxfOverTheCatalogue", &MainWindow::rackViewAction, "dxf", "папка/../Base/Base-Date",
                     "каталог оборудования «Base-Date»"}),
     [](const ::testing::TestParamInfo<RefusedCase> &info) { return std::string(info.param.label); });
+
+// The comparison's CSV is no document of the report either, and is refused the same files.
+TEST_F(RefusedOutputs, ComparisonCsvOverTheReport)
+{
+    const QByteArray before = dir.read(Report);
+    w->dialogs.fileAnswers.enqueue(dir.filePath(Report));
+    w->window->compareWithSavedAction->trigger();
+    auto *compared = w->window->findChild<CompareWindow *>(QStringLiteral("compareWindow"));
+    ASSERT_TRUE(compared);
+    w->dialogs.takeMessages();
+    w->dialogs.fileAnswers.enqueue(dir.filePath(QStringLiteral("папка/../") + Report));
+    QTest::mouseClick(compared->saveCsvButton, Qt::LeftButton);
+    EXPECT_EQ(w->dialogs.takeMessages(),
+              QStringList{QStringLiteral("Нельзя записать документ в «Спецификация.dat»: это %1.")
+                              .arg(QString::fromUtf8(TheReport))});
+    EXPECT_EQ(dir.read(Report), before);
+}
 
 } // namespace
 } // namespace orvika::test::documents
