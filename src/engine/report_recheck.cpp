@@ -54,7 +54,7 @@ RecheckOutcome ReportRechecker::recheck(const QString &path)
         outcome.error.replace(MessageLineBreak, QStringLiteral(" "));
         return outcome;
     }
-    const QStringList composed = composeReport(requirements, proposal, QLocale());
+    const QStringList composed = composeReport(requirements, proposal, notationOfReport(*lines, QLocale()));
     if (composed == *lines) { // as the file holds it, line for line: nothing to compare
         outcome.composed = outcome.stored;
         return outcome;

@@ -1,5 +1,6 @@
 #include "report/report_writer.h"
 
+#include <QRegularExpression>
 #include <QStringBuilder>
 #include <cmath>
 
@@ -174,6 +175,23 @@ QStringList composeReport(const Requirements &requirements, const Proposal &prop
     lines << QStringLiteral("ПРИМЕРНАЯ БЛОК-СХЕМА: - ") + proposal.schemeChoice;
     lines << Rule;
     return lines;
+}
+
+QLocale notationOfReport(const QStringList &lines, const QLocale &user)
+{
+    static const QString total = Bullet + QStringLiteral("Суммарная мощность: - ");
+    static const QRegularExpression fraction(QStringLiteral("^-?\\d+(\\D)\\d+ Вт$"));
+    for (const QString &line : lines) {
+        if (!line.startsWith(total))
+            continue;
+        const QString separator = fraction.match(line.mid(total.size())).captured(1);
+        if (separator == u"." && user.decimalPoint() != u".")
+            return QLocale::c();
+        if (separator == u"," && user.decimalPoint() != u",")
+            return QLocale(QLocale::Russian, QLocale::Russia);
+        break;
+    }
+    return user;
 }
 
 } // namespace orvika

@@ -25,4 +25,9 @@ QStringList composeRequirements(const Requirements &requirements, double totalPo
 // The lines of "Спецификация.dat" for a finished calculation, in the order of the report format.
 QStringList composeReport(const Requirements &requirements, const Proposal &proposal, const QLocale &locale);
 
+// The notation a saved report was written in, told by the decimal separator of its total power: a
+// report composed again to be compared with it is written alike, on whichever desktop. The user's
+// locale when the report states no fraction.
+QLocale notationOfReport(const QStringList &lines, const QLocale &user);
+
 } // namespace orvika
