@@ -36,8 +36,8 @@ ProjectCard projectCardFor(const QString &reportPath, const QString &cardPath, D
     }
     if (read.outcome == ProjectCardRead::Foreign || read.outcome == ProjectCardRead::Unusable)
         dialogs.message(cardReadFailureMessage(QFileInfo(path).fileName(), read.reason));
-    if (read.outcome == ProjectCardRead::Card && !read.dropped.isEmpty())
-        dialogs.message(droppedValuesMessage(QFileInfo(path).fileName(), read.dropped));
+    for (const DroppedValue &value : read.dropped) // a line each, as standard error's messages go
+        dialogs.message(droppedValueLine(QFileInfo(path).fileName(), value));
     if (read.outcome == ProjectCardRead::Card)
         return read.card;
     ProjectCard none; // the title block stays empty

@@ -213,16 +213,30 @@ void readCardValues(const QJsonObject &object, ProjectCard &card, QList<DroppedV
     readZones(settings.array("zones"), card.lines, dropped);
 }
 
+namespace {
+
+QString placeOf(const DroppedValue &value)
+{
+    return value.zone > 0 ? QStringLiteral("зона %1, «%2»").arg(value.zone).arg(value.key)
+                          : QStringLiteral("«%1»").arg(value.key);
+}
+
+} // namespace
+
 QString droppedValuesMessage(const QString &fileName, const QList<DroppedValue> &dropped)
 {
     QStringList lines = {
         QStringLiteral("Из файла %1 не взяты значения, которые программа не принимает:").arg(fileName)};
-    for (const DroppedValue &value : dropped) {
-        const QString place = value.zone > 0 ? QStringLiteral("зона %1, «%2»").arg(value.zone).arg(value.key)
-                                             : QStringLiteral("«%1»").arg(value.key);
-        lines.append(QStringLiteral("%1 = %2: ожидается %3").arg(place, value.value, value.expected));
-    }
+    for (const DroppedValue &value : dropped)
+        lines.append(
+            QStringLiteral("%1 = %2: ожидается %3").arg(placeOf(value), value.value, value.expected));
     return lines.join(u'\n');
+}
+
+QString droppedValueLine(const QString &fileName, const DroppedValue &value)
+{
+    return QStringLiteral("%1, %2 = %3 не взято: ожидается %4")
+        .arg(fileName, placeOf(value), value.value, value.expected);
 }
 
 } // namespace orvika

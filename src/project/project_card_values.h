@@ -24,7 +24,10 @@ struct DroppedValue
 // Reads the card's known keys from its object into card, which holds a new card's values.
 void readCardValues(const QJsonObject &object, ProjectCard &card, QList<DroppedValue> &dropped);
 
-// The user's message: the file, then a line for each value dropped with its zone and key.
+// The window's message: the file, then a line for each value dropped with its zone and key.
 QString droppedValuesMessage(const QString &fileName, const QList<DroppedValue> &dropped);
+
+// A line of standard error for one value dropped: "Школа.json, зона 3, «count» = 1e+12 не взято: …".
+QString droppedValueLine(const QString &fileName, const DroppedValue &value);
 
 } // namespace orvika
