@@ -5,7 +5,7 @@
 namespace orvika::test {
 namespace {
 
-const QLocale Russian(QLocale::Russian, QLocale::Russia);
+const QLocale RussianDesktop(QLocale::Russian, QLocale::Russia);
 
 struct Written
 {
@@ -35,12 +35,13 @@ TEST_P(ReportNotation, IsTheOneOfItsTotalPower)
 
 INSTANTIATE_TEST_SUITE_P(
     Reports, ReportNotation,
-    ::testing::Values(Written{"PointOnARussianDesktop", u"- Суммарная мощность: - 34.65 Вт", Russian, u'.'},
-                      Written{"CommaUnderC", u"- Суммарная мощность: - 34,65 Вт", QLocale::c(), u','},
-                      Written{"CommaOnARussianDesktop", u"- Суммарная мощность: - 34,65 Вт", Russian, u','},
-                      Written{"WholeIsTheUsers", u"- Суммарная мощность: - 120 Вт", Russian, u','},
-                      Written{"NoTotalIsTheUsers", nullptr, QLocale::c(), u'.'},
-                      Written{"NegativePoint", u"- Суммарная мощность: - -1.5 Вт", Russian, u'.'}),
+    ::testing::Values(
+        Written{"PointOnARussianDesktop", u"- Суммарная мощность: - 34.65 Вт", RussianDesktop, u'.'},
+        Written{"CommaUnderC", u"- Суммарная мощность: - 34,65 Вт", QLocale::c(), u','},
+        Written{"CommaOnARussianDesktop", u"- Суммарная мощность: - 34,65 Вт", RussianDesktop, u','},
+        Written{"WholeIsTheUsers", u"- Суммарная мощность: - 120 Вт", RussianDesktop, u','},
+        Written{"NoTotalIsTheUsers", nullptr, QLocale::c(), u'.'},
+        Written{"NegativePoint", u"- Суммарная мощность: - -1.5 Вт", RussianDesktop, u'.'}),
     [](const ::testing::TestParamInfo<Written> &info) { return std::string(info.param.name); });
 
 } // namespace
