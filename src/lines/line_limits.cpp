@@ -12,6 +12,8 @@ bool NumberRule::admits(double value) const
 {
     if (!std::isfinite(value) || value > largest || value < 0 || (value == 0 && !zeroAllowed))
         return false;
+    if (value > 0 && value < Finest) // a load of 1e-300 W would make the line's figures NaN
+        return false;
     return !whole || value == std::floor(value);
 }
 

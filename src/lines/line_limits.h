@@ -13,7 +13,11 @@ struct NumberRule
     bool whole;
     const char *range; // for the user: "число больше 0 и не больше 1500"
 
-    // Finite, within the range, whole when it must be: a value that passes fits an int when whole.
+    // The window's finest figure: its numbers take at most nine decimals.
+    static constexpr double Finest = 1e-9;
+
+    // Finite, within the range, whole when it must be, and none finer than the window takes: a value
+    // that passes fits an int when whole.
     bool admits(double value) const;
 };
 

@@ -1,4 +1,6 @@
+#include "lines/line_limits.h"
 #include "lines/line_materials.h"
+#include "lines/line_table.h"
 #include "lines/lines_csv.h"
 #include "project/project_card_file.h"
 
@@ -101,12 +103,14 @@ const OutOfRange Cases[] = {
     {Place::Zone, "power", 0, 1, "power"},
     {Place::Zone, "power", 1500.5, 1, "power"},
     {Place::Zone, "power", "6", 1, "power"},
+    {Place::Zone, "power", 5e-324, 1, "power"},
     {Place::Zone, "count", 1e12, 1, "count"},
     {Place::Zone, "count", 0, 1, "count"},
     {Place::Zone, "count", 2.5, 1, "count"},
     {Place::Zone, "count", 1001, 1, "count"},
     {Place::Zone, "length", 0, 1, "length"},
     {Place::Zone, "length", 10000.5, 1, "length"},
+    {Place::Zone, "length", 1e-10, 1, "length"},
     {Place::Zone, "section", 0.3, 1, "section"},
     {Place::Zone, "section", 0, 1, "section"},
     {Place::Zone, "name", QJsonObject{}, 1, "name"},
@@ -234,7 +238,7 @@ TEST(ProjectCardValues, TheLimitsThemselvesAreTaken)
     largest.section = 10;
     ZoneLine smallest;
     smallest.zone = 1;
-    smallest.power = 0.1;
+    smallest.power = NumberRule::Finest;
     smallest.count = 1;
     smallest.length = 0.5;
     smallest.section = 0.5;
@@ -243,6 +247,10 @@ TEST(ProjectCardValues, TheLimitsThemselvesAreTaken)
     EXPECT_TRUE(got.dropped.isEmpty()) << droppedValuesMessage(QString(), got.dropped).toStdString();
     EXPECT_EQ(got.card, card);
     EXPECT_TRUE(read(goodCard()).dropped.isEmpty());
+    for (const ZoneLine &line : got.card.lines.zones) {
+        const QStringList row = lineTableRow(line, got.card.lines.settings);
+        EXPECT_FALSE(row.join(u';').contains(u"nan", Qt::CaseInsensitive)) << row.join(u';').toStdString();
+    }
 
     QJsonObject revisionAsText = goodCard();
     revisionAsText.insert(u"revision", u" 3 "_qs);
