@@ -83,8 +83,8 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
 // that silently differs from the report it was made from would be taken for it.
 bool tellDifferences(const QString &reportName, const QStringList &saved, const FinishedCalculation &finished)
 {
-    const ReportLineDifferences differences =
-        differingLines(saved, composeReport(finished.requirements, finished.proposal, QLocale()));
+    const ReportLineDifferences differences = differingLines(
+        saved, composeReport(finished.requirements, finished.proposal, notationOfReport(saved, QLocale())));
     if (differences.isEmpty())
         return false;
     QString text = QStringLiteral("Документ не совпадает с сохранённой спецификацией %1:\n").arg(reportName);
