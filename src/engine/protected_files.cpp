@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
+#include <utility>
 
 namespace orvika {
 namespace {

@@ -1,5 +1,6 @@
 #include "command_line_fixture.h"
 
+#include <QMap>
 #include <unistd.h>
 
 // A mistyped output path: the document never takes the place of a file the program reads, however

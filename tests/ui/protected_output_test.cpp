@@ -2,6 +2,7 @@
 #include "ui/compare_window.h"
 #include "ui/picture_window.h"
 
+#include <QFileInfo>
 #include <unistd.h>
 
 // The window's save dialogs refuse a file a document must never replace, however the path is spelt:
