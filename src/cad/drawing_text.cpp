@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace orvika {
 namespace {
@@ -119,9 +120,17 @@ QStringList wrappedLines(const QString &text, double width)
     const double space = lineWidth(u" ");
     QStringList lines;
     for (const QStringView paragraph : QStringView(text).split(u'\n')) {
+        // "№" stays with the number it names, as Russian typesetting keeps it.
+        QStringList words;
+        for (const QStringView word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+            if (!words.isEmpty() && words.last() == u"№")
+                words.last() += u' ' + word.toString();
+            else
+                words.append(word.toString());
+        }
         QString line;
         double taken = 0;
-        for (const QStringView word : paragraph.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString &word : std::as_const(words)) {
             const double wide = lineWidth(word);
             if (!line.isEmpty() && taken + space + wide > width) {
                 lines.append(line);

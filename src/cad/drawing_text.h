@@ -26,7 +26,8 @@ inline constexpr double Clearance = 0.1;
 double lineWidth(QStringView line);
 
 // The text broken at spaces into lines no wider than width (in heights of its capitals); its own
-// line breaks are kept, and a word wider than width has a line of its own.
+// line breaks are kept, a word wider than width has a line of its own, and "№" is never parted from
+// the word after it.
 QStringList wrappedLines(const QString &text, double width);
 
 // From the top of the first line's capitals to the last line's baseline, with room for the

@@ -280,6 +280,15 @@ INSTANTIATE_TEST_SUITE_P(Installations, LibreCadTexts,
                                            Installation{"small", smallInstallation()}),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST(LibreCadText, NumberSignStaysWithItsNumber)
+{
+    const double width = lineWidth(u"ООО «Проект-Связь» №");
+    EXPECT_EQ(wrappedLines(QStringLiteral("ООО «Проект-Связь» № 2"), width),
+              (QStringList{QStringLiteral("ООО «Проект-Связь»"), QStringLiteral("№ 2")}));
+    EXPECT_EQ(wrappedLines(QStringLiteral("Лист №  12 из 3"), lineWidth(u"Лист №")),
+              (QStringList{QStringLiteral("Лист"), QStringLiteral("№ 12"), QStringLiteral("из 3")}));
+}
+
 // The drawings measure their texts at least as wide as LibreCAD draws them, character by character.
 TEST(LibreCadText, TheDrawingsMeasureEveryCharacterAtLeastAsWideAsLibreCadsFont)
 {
