@@ -218,8 +218,9 @@ int runCommandLine(int &argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     // The arguments decide the application object, so they are parsed once before it exists.
     const std::unique_ptr<QCoreApplication> application =
-        applicationKindFor(arguments) == ApplicationKind::Gui ? std::make_unique<QGuiApplication>(argc, argv)
-                                                              : std::make_unique<QCoreApplication>(argc, argv);
+        applicationKindFor(arguments) == ApplicationKind::Gui
+            ? std::make_unique<QGuiApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
     application->setApplicationName(ApplicationTitle);
     application->setApplicationVersion(QStringLiteral(ORVIKA_VERSION));
     installQtTranslation(QLocale::system());
