@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+// What the sound-level calculation starts from: the loudspeakers' data sheets and the rooms. The comments
+// name each field's key in the project card's "acoustics" object.
+namespace orvika {
+
+// One loudspeaker's acoustic data, entered from its maker's data sheet ("acoustics.loudspeakers[]").
+struct LoudspeakerData
+{
+    QString name;           // "name": a catalogue loudspeaker or a typed name
+    double sensitivity = 0; // "sensitivity": dB SPL at 1 W and 1 m
+    QList<double> taps;     // "taps": the transformer's taps, W, ascending
+    double angle = 0;       // "angle": the included coverage angle at -6 dB, degrees, 0 < angle < 180
+};
+
+// "mounting": "ceiling" | "wall" | "walls" (a row on each of the two long walls)
+enum class Mounting { Ceiling, Wall, Walls };
+// "density": "minimum" (every point covered) | "full" (each edge reaches the neighbour's axis)
+enum class Density { Minimum, Full };
+
+// One room of a zone ("acoustics.rooms[]").
+struct Room
+{
+    int zone = 1;                          // "zone"
+    QString name;                          // "name"
+    QString kind;                          // "kind": free text or a typical kind
+    double noise = 0;                      // "noise": the permissible constant noise, dBA
+    bool sleeping = false;                 // "sleeping"
+    double length = 0;                     // "length", m
+    double width = 0;                      // "width", m
+    double height = 0;                     // "height": to the ceiling, m
+    double listening = 1.5;                // "listening": the listening height, m
+    Mounting mounting = Mounting::Ceiling; // "mounting"
+    Density density = Density::Minimum;    // "density"
+    std::optional<double> speakerHeight; // "speakerHeight": a wall loudspeaker's top, m; unset: height - 0.15
+    QString loudspeaker;                 // "loudspeaker": the name of a LoudspeakerData
+
+    // Where a wall loudspeaker's top is: as given, or 0.15 m below the ceiling.
+    double wallSpeakerHeight() const { return speakerHeight.value_or(height - 0.15); }
+};
+
+} // namespace orvika
