@@ -65,6 +65,9 @@ const VerdictCase verdictCases[] = {
      6, "п. 4.4: верх громкоговорителя на 3,05 м от пола ≥ 2,3 м и на 0,15 м ниже потолка ≥ 0,15 м"},
     {"wall top too low", verdictRoom(10, 5, 2.4, 50, Mounting::Wall, "настенный"), 2, NotMet, 0.75,
      "п. 4.4: верх громкоговорителя на 2,25 м от пола < 2,3 м и на 0,15 м ниже потолка ≥ 0,15 м"},
+    // The top 0.75 m over the listener's head counts as 1 m away.
+    {"loudspeaker nearer than 1 m", verdictRoom(10, 5, 2.4, 50, Mounting::Wall, "настенный"), 0, Met, 0.75,
+     "п. 4.1: на 3 м 78,2 дБА ≥ 75,0 дБА; наибольший 87,8 дБА ≤ 120,0 дБА"},
     {"wall top too close to the ceiling",
      changed(verdictRoom(10, 5, 3, 50, Mounting::Walls, "настенный"), [](Room &r) { r.speakerHeight = 2.9; }),
      2, NotMet, 0.75,
