@@ -1,6 +1,7 @@
 #include "files/number_text.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace orvika {
@@ -24,6 +25,14 @@ QString russianNumber(double value)
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<long long>(value));
     return russian().toString(value, 'g', 15);
+}
+
+QString russianFixed(double value, int decimals)
+{
+    const QString text = russian().toString(value, 'f', decimals);
+    // A value that rounds to zero from below is zero to the reader.
+    const bool zero = std::none_of(text.begin(), text.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
+    return zero && text.startsWith(u'-') ? text.mid(1) : text;
 }
 
 QString russianDecimal(double value, int decimals)

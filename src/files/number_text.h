@@ -9,6 +9,9 @@ namespace orvika {
 // A figure with a decimal comma and no digit grouping: 1897,5.
 QString russianNumber(double value);
 
+// A figure with exactly `decimals` places, a decimal comma, no grouping, never "-0": 75,0.
+QString russianFixed(double value, int decimals);
+
 // A figure rounded to at most `decimals` places, a decimal comma, no trailing zeros, no grouping: 0,75.
 QString russianDecimal(double value, int decimals);
 

@@ -5,24 +5,19 @@
 // The card's text keys as its file names them, in the file's order; the people's inside "people".
 namespace orvika::card_keys {
 
-struct TextKey
+template <typename Owner> struct TextKey
 {
     const char *key;
-    QString ProjectCard::*field;
+    QString Owner::*field;
 };
-inline constexpr TextKey CardTexts[] = {
+inline constexpr TextKey<ProjectCard> CardTexts[] = {
     {"object", &ProjectCard::object},     {"address", &ProjectCard::address},
     {"customer", &ProjectCard::customer}, {"designation", &ProjectCard::designation},
     {"stage", &ProjectCard::stage},       {"organisation", &ProjectCard::organisation},
     {"supplier", &ProjectCard::supplier},
 };
 
-struct PersonKey
-{
-    const char *key;
-    QString ProjectPeople::*field;
-};
-inline constexpr PersonKey PeopleTexts[] = {
+inline constexpr TextKey<ProjectPeople> PeopleTexts[] = {
     {"developer", &ProjectPeople::developer},     {"checker", &ProjectPeople::checker},
     {"normControl", &ProjectPeople::normControl}, {"chiefEngineer", &ProjectPeople::chiefEngineer},
     {"approver", &ProjectPeople::approver},

@@ -58,10 +58,10 @@ QByteArray projectCardJson(const ProjectCard &card)
     QJsonObject object = card.kept;
     object.insert(QStringLiteral("format"), ProjectCardFormat);
     object.insert(QStringLiteral("version"), ProjectCardVersion);
-    for (const card_keys::TextKey &key : card_keys::CardTexts)
+    for (const auto &key : card_keys::CardTexts)
         object.insert(QLatin1String(key.key), card.*key.field);
     QJsonObject people = card.kept.value(QStringLiteral("people")).toObject();
-    for (const card_keys::PersonKey &key : card_keys::PeopleTexts)
+    for (const auto &key : card_keys::PeopleTexts)
         people.insert(QLatin1String(key.key), card.people.*key.field);
     object.insert(QStringLiteral("people"), people);
     object.insert(QStringLiteral("revision"), card.revision);
@@ -98,10 +98,10 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
     card.kept = object;
     for (const char *known : {"format", "version", "revision", "date"})
         card.kept.remove(QLatin1String(known));
-    for (const card_keys::TextKey &key : card_keys::CardTexts)
+    for (const auto &key : card_keys::CardTexts)
         card.kept.remove(QLatin1String(key.key));
     QJsonObject keptPeople = people;
-    for (const card_keys::PersonKey &key : card_keys::PeopleTexts)
+    for (const auto &key : card_keys::PeopleTexts)
         keptPeople.remove(QLatin1String(key.key));
     if (keptPeople.isEmpty())
         card.kept.remove(QStringLiteral("people"));

@@ -195,14 +195,14 @@ void readZones(const QJsonArray &zones, LoudspeakerLines &lines, QList<DroppedVa
 void readCardValues(const QJsonObject &object, ProjectCard &card, QList<DroppedValue> &dropped)
 {
     const Values values(object, QString(), 0, dropped);
-    for (const card_keys::TextKey &key : card_keys::CardTexts) {
+    for (const auto &key : card_keys::CardTexts) {
         if (key.field != &ProjectCard::stage)
             values.text(key.key, card.*key.field);
     }
     readStage(values, card);
     const QJsonObject people = values.object("people");
     const Values person(people, QStringLiteral("people."), 0, dropped);
-    for (const card_keys::PersonKey &key : card_keys::PeopleTexts)
+    for (const auto &key : card_keys::PeopleTexts)
         person.text(key.key, card.people.*key.field);
     readRevision(values, card);
     readDate(values, card);

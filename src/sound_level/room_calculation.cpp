@@ -1,5 +1,6 @@
 #include "sound_level/room_calculation.h"
 
+#include "files/number_text.h"
 #include "sound_level/room_input.h"
 #include "sound_level/room_verdicts.h"
 
@@ -85,8 +86,7 @@ RoomCalculation calculateRoom(const Room &room, const QList<LoudspeakerData> &lo
 
 QString levelText(double level)
 {
-    const QString text = QString::number(level, 'f', 1).replace(u'.', u',');
-    return text == u"-0,0" ? QStringLiteral("0,0") : text;
+    return russianFixed(level, 1);
 }
 
 } // namespace orvika

@@ -22,6 +22,10 @@ TEST(RussianNumberTest, WritesADecimalCommaWithoutGrouping)
     EXPECT_EQ(russianDecimal(14.196, 1), QStringLiteral("14,2"));
     EXPECT_EQ(russianDecimal(-0.001, 2), QStringLiteral("0"));
     EXPECT_EQ(russianDecimal(1234.5, 1), QStringLiteral("1234,5"));
+    EXPECT_EQ(russianFixed(75, 1), QStringLiteral("75,0"));
+    EXPECT_EQ(russianFixed(-0.04, 1), QStringLiteral("0,0"));
+    EXPECT_EQ(russianFixed(-0.06, 1), QStringLiteral("-0,1"));
+    EXPECT_EQ(russianFixed(1234.56, 1), QStringLiteral("1234,6"));
     QLocale::setDefault(previous);
 }
 
