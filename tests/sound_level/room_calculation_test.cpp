@@ -1,4 +1,5 @@
 #include "sound_level/room_calculation.h"
+#include "sound_level/room_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +21,12 @@ const QList<LoudspeakerData> soundLibrary{{QStringLiteral("Потолочный"
 Room soundRoom(double length, double width, double height, double noise,
                Mounting mounting = Mounting::Ceiling)
 {
-    Room room;
-    room.name = QStringLiteral("Помещение");
-    room.length = length;
-    room.width = width;
-    room.height = height;
-    room.noise = noise;
-    room.mounting = mounting;
-    room.loudspeaker =
-        mounting == Mounting::Ceiling ? QStringLiteral("Потолочный") : QStringLiteral("Настенный");
-    return room;
+    return test::testRoom(length, width, height, noise, mounting,
+                          mounting == Mounting::Ceiling ? QStringLiteral("Потолочный")
+                                                        : QStringLiteral("Настенный"));
 }
 
-Room with(Room room, auto change)
-{
-    change(room);
-    return room;
-}
+using test::with;
 
 // Levels as the reader sees them; empty where the worked result gives none.
 struct WorkedRoom

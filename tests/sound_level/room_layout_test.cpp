@@ -1,3 +1,4 @@
+#include "sound_level/room_fixtures.h"
 #include "sound_level/room_layout.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,8 @@ namespace {
 
 Room layoutRoom(double length, double width, double height, Mounting mounting, std::optional<double> top)
 {
-    Room room;
-    room.length = length;
-    room.width = width;
-    room.height = height;
-    room.mounting = mounting;
-    room.speakerHeight = top;
-    return room;
+    return test::with(test::testRoom(length, width, height, 60, mounting),
+                      [top](Room &room) { room.speakerHeight = top; });
 }
 
 struct LayoutCase

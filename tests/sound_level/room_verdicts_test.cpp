@@ -1,4 +1,5 @@
 #include "sound_level/room_calculation.h"
+#include "sound_level/room_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,7 @@ namespace {
 Room verdictRoom(double length, double width, double height, double noise, Mounting mounting,
                  const char *speaker)
 {
-    Room room;
-    room.name = QStringLiteral("Цех");
-    room.length = length;
-    room.width = width;
-    room.height = height;
-    room.noise = noise;
-    room.mounting = mounting;
-    room.loudspeaker = QString::fromUtf8(speaker);
-    return room;
+    return test::testRoom(length, width, height, noise, mounting, QString::fromUtf8(speaker));
 }
 
 const QList<LoudspeakerData> verdictLibrary{
@@ -39,25 +32,19 @@ struct VerdictCase
     const char *text;
 };
 
-Room changed(Room room, void (*change)(Room &))
-{
-    change(room);
-    return room;
-}
-
 using enum Verdict::Outcome;
 
 const VerdictCase verdictCases[] = {
     {"far line outside the coverage",
-     changed(verdictRoom(10, 3, 3.2, 60, Mounting::Wall, "узкий"), [](Room &r) { r.speakerHeight = 3.0; }), 1,
-     NotMet, 6, "п. 4.2: дальняя линия на высоте 1,5 м вне зоны охвата громкоговорителей"},
+     test::with(verdictRoom(10, 3, 3.2, 60, Mounting::Wall, "узкий"), [](Room &r) { r.speakerHeight = 3.0; }),
+     1, NotMet, 6, "п. 4.2: дальняя линия на высоте 1,5 м вне зоны охвата громкоговорителей"},
     {"too loud at every tap", verdictRoom(12, 8, 3, 60, Mounting::Ceiling, "громкий"), 0, NotMet, 6,
      "п. 4.1: на 3 м 123,2 дБА ≥ 75,0 дБА; наибольший 135,9 дБА > 120,0 дБА, нужен отвод не более 0,15 Вт"},
     {"shown level rounds up to the norm", verdictRoom(12, 8, 3, 60, Mounting::Ceiling, "на грани"), 1, Met,
      1.5, "п. 4.2: 78,0 дБА ≥ 75,0 дБА"},
     {"sleeping room",
-     changed(verdictRoom(6, 4, 2.7, 40, Mounting::Ceiling, "90"),
-             [](Room &r) { r.sleeping = true, r.listening = 0.7; }),
+     test::with(verdictRoom(6, 4, 2.7, 40, Mounting::Ceiling, "90"),
+                [](Room &r) { r.sleeping = true, r.listening = 0.7; }),
      1, Met, 0.75, "п. 4.3: 77,3 дБА ≥ 70,0 дБА"},
     {"noise calls for light signals", verdictRoom(12, 8, 3, 100, Mounting::Ceiling, "90"), 3, LightSignals, 6,
      "п. 4.5: шум 100,0 дБА > 95,0 дБА: нужны и световые оповещатели"},
@@ -69,7 +56,8 @@ const VerdictCase verdictCases[] = {
     {"loudspeaker nearer than 1 m", verdictRoom(10, 5, 2.4, 50, Mounting::Wall, "настенный"), 0, Met, 0.75,
      "п. 4.1: на 3 м 78,2 дБА ≥ 75,0 дБА; наибольший 87,8 дБА ≤ 120,0 дБА"},
     {"wall top too close to the ceiling",
-     changed(verdictRoom(10, 5, 3, 50, Mounting::Walls, "настенный"), [](Room &r) { r.speakerHeight = 2.9; }),
+     test::with(verdictRoom(10, 5, 3, 50, Mounting::Walls, "настенный"),
+                [](Room &r) { r.speakerHeight = 2.9; }),
      2, NotMet, 0.75,
      "п. 4.4: верх громкоговорителя на 2,9 м от пола ≥ 2,3 м и на 0,1 м ниже потолка < 0,15 м"},
 };
