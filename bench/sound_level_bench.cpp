@@ -41,8 +41,8 @@ QList<orvika::Room> buildingRooms()
 void roomsOfABuilding(benchmark::State &state)
 {
     const QList<orvika::LoudspeakerData> loudspeakers{
-        {QStringLiteral("Потолочный"), 90, {0.75, 1.5, 3, 6}, 90},
-        {QStringLiteral("Настенный"), 89, {0.75, 1.5, 3, 6}, 100}};
+        {QStringLiteral("Потолочный"), 90, {0.75, 1.5, 3, 6}, 90, {}},
+        {QStringLiteral("Настенный"), 89, {0.75, 1.5, 3, 6}, 100, {}}};
     const QList<orvika::Room> rooms = buildingRooms();
     for (auto _ : state) {
         for (const orvika::Room &room : rooms)

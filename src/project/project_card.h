@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lines/loudspeaker_lines.h"
+#include "sound_level/acoustic_data.h"
 
 #include <QDate>
 #include <QJsonObject>
@@ -46,6 +47,7 @@ struct ProjectCard
     int revision = 0;       // Изм.
     QDate date;             // null when left empty
     LoudspeakerLines lines; // each zone's loudspeakers and cable
+    Acoustics acoustics;    // the rooms and the loudspeakers' data of the sound-level calculation
     // The keys of the file this program does not know, written back as they were.
     QJsonObject kept;
 

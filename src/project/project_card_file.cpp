@@ -1,6 +1,7 @@
 #include "project/project_card_file.h"
 
 #include "files/text_file.h"
+#include "project/card_acoustics.h"
 #include "project/card_keys.h"
 
 #include <QFile>
@@ -69,6 +70,8 @@ QByteArray projectCardJson(const ProjectCard &card)
     const QJsonValue keptLines = card.kept.value(QStringLiteral("lines"));
     if (!card.lines.isEmpty() || keptLines.isObject())
         object.insert(QStringLiteral("lines"), linesJson(card.lines, keptLines.toObject()));
+    if (!card.acoustics.isEmpty() || !card.acoustics.kept.isEmpty())
+        object.insert(QStringLiteral("acoustics"), acousticsJson(card.acoustics));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -96,7 +99,8 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
     const QJsonObject lines = object.value(QStringLiteral("lines")).toObject();
 
     card.kept = object;
-    for (const char *known : {"format", "version", "revision", "date"})
+    // The unknown keys inside "acoustics" stay with the acoustics.
+    for (const char *known : {"format", "version", "revision", "date", "acoustics"})
         card.kept.remove(QLatin1String(known));
     for (const auto &key : card_keys::CardTexts)
         card.kept.remove(QLatin1String(key.key));

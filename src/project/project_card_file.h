@@ -11,7 +11,8 @@
 // interface other programs read and write: "format": "orvika-project", "version": 1, "object",
 // "address", "customer", "designation", "stage", "organisation", "supplier", "people" {"developer",
 // "checker", "normControl", "chiefEngineer", "approver"}, "revision", "date" (YYYY-MM-DD). Keys it
-// does not know are kept when the file is written again.
+// does not know are kept when the file is written again. "lines" and "acoustics" (card_acoustics.h) hold
+// the loudspeaker lines and the sound-level calculation.
 namespace orvika {
 
 inline const QString ProjectCardFormat = QStringLiteral("orvika-project");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -15,6 +16,9 @@ struct LoudspeakerData
     double sensitivity = 0; // "sensitivity": dB SPL at 1 W and 1 m
     QList<double> taps;     // "taps": the transformer's taps, W, ascending
     double angle = 0;       // "angle": the included coverage angle at -6 dB, degrees, 0 < angle < 180
+    QJsonObject kept;       // the entry's keys this program does not know, written back as they were
+
+    friend bool operator==(const LoudspeakerData &, const LoudspeakerData &) = default;
 };
 
 // "mounting": "ceiling" | "wall" | "walls" (a row on each of the two long walls)
@@ -38,9 +42,24 @@ struct Room
     Density density = Density::Minimum;    // "density"
     std::optional<double> speakerHeight; // "speakerHeight": a wall loudspeaker's top, m; unset: height - 0.15
     QString loudspeaker;                 // "loudspeaker": the name of a LoudspeakerData
+    QJsonObject kept;                    // the entry's keys this program does not know
 
     // Where a wall loudspeaker's top is: as given, or 0.15 m below the ceiling.
     double wallSpeakerHeight() const { return speakerHeight.value_or(height - 0.15); }
+
+    friend bool operator==(const Room &, const Room &) = default;
+};
+
+// What the project's card keeps for the calculation ("acoustics"): a copy of each loudspeaker its rooms
+// use, so that the project stays whole when it is sent to someone else, and the rooms in the user's order.
+struct Acoustics
+{
+    QList<LoudspeakerData> loudspeakers;
+    QList<Room> rooms;
+    QJsonObject kept; // the object's keys this program does not know
+
+    bool isEmpty() const { return loudspeakers.isEmpty() && rooms.isEmpty(); }
+    friend bool operator==(const Acoustics &, const Acoustics &) = default;
 };
 
 } // namespace orvika

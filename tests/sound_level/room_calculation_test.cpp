@@ -15,8 +15,8 @@ QT_END_NAMESPACE
 
 namespace {
 
-const QList<LoudspeakerData> soundLibrary{{QStringLiteral("Потолочный"), 90, {0.75, 1.5, 3, 6}, 90},
-                                          {QStringLiteral("Настенный"), 89, {6, 0.75, 3, 1.5}, 100}};
+const QList<LoudspeakerData> soundLibrary{{QStringLiteral("Потолочный"), 90, {0.75, 1.5, 3, 6}, 90, {}},
+                                          {QStringLiteral("Настенный"), 89, {6, 0.75, 3, 1.5}, 100, {}}};
 
 Room soundRoom(double length, double width, double height, double noise,
                Mounting mounting = Mounting::Ceiling)

@@ -7,8 +7,8 @@ using namespace orvika;
 
 namespace {
 
-const QList<LoudspeakerData> inputLibrary{{QStringLiteral("Потолочный"), 90, {0.75, 1.5, 3, 6}, 90},
-                                          {QStringLiteral("Без отводов"), 90, {}, 90}};
+const QList<LoudspeakerData> inputLibrary{{QStringLiteral("Потолочный"), 90, {0.75, 1.5, 3, 6}, 90, {}},
+                                          {QStringLiteral("Без отводов"), 90, {}, 90, {}}};
 
 Room validRoom()
 {

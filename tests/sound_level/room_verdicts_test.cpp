@@ -14,12 +14,12 @@ Room verdictRoom(double length, double width, double height, double noise, Mount
 }
 
 const QList<LoudspeakerData> verdictLibrary{
-    {QStringLiteral("90"), 90, {0.75, 1.5, 3, 6}, 90},
-    {QStringLiteral("узкий"), 89, {0.75, 1.5, 3, 6}, 20},
-    {QStringLiteral("громкий"), 125, {0.75, 1.5, 3, 6}, 90},
+    {QStringLiteral("90"), 90, {0.75, 1.5, 3, 6}, 90, {}},
+    {QStringLiteral("узкий"), 89, {0.75, 1.5, 3, 6}, 20, {}},
+    {QStringLiteral("громкий"), 125, {0.75, 1.5, 3, 6}, 90, {}},
     // The office's worst point at 0.75 W: 74.97 dBA, shown as 75,0 yet short of 75.
-    {QStringLiteral("на грани"), 88.06, {0.75, 1.5, 3, 6}, 90},
-    {QStringLiteral("настенный"), 89, {0.75, 1.5, 3, 6}, 100},
+    {QStringLiteral("на грани"), 88.06, {0.75, 1.5, 3, 6}, 90, {}},
+    {QStringLiteral("настенный"), 89, {0.75, 1.5, 3, 6}, 100, {}},
 };
 
 struct VerdictCase
