@@ -5,6 +5,8 @@
 
 #include <QSet>
 #include <array>
+#include <cmath>
+#include <limits>
 
 namespace orvika {
 namespace {
@@ -63,7 +65,8 @@ LoudspeakerData readLoudspeaker(const JsonValues &values, const QJsonObject &obj
 {
     LoudspeakerData loudspeaker;
     values.text("name", loudspeaker.name);
-    loudspeaker.sensitivity = values.number("sensitivity", SensitivityRule).value_or(0);
+    loudspeaker.sensitivity =
+        values.number("sensitivity", SensitivityRule).value_or(std::numeric_limits<double>::quiet_NaN());
     const QJsonArray taps = values.array("taps");
     for (const QJsonValue &tap : taps) {
         if (tap.isDouble() && TapRule.admits(tap.toDouble()))
@@ -86,7 +89,8 @@ Room readRoom(const JsonValues &values, const QJsonObject &object, int zone)
     room.zone = zone;
     values.text("name", room.name);
     values.text("kind", room.kind);
-    room.noise = values.number("noise", NoiseRule).value_or(0);
+    // No noise is no room to judge: 0 dBA would pass a room whose noise was mistyped.
+    room.noise = values.number("noise", NoiseRule).value_or(std::numeric_limits<double>::quiet_NaN());
     const QJsonValue sleeping = values.value("sleeping");
     if (sleeping.isBool())
         room.sleeping = sleeping.toBool();
@@ -132,7 +136,9 @@ QJsonObject loudspeakerDataJson(const LoudspeakerData &loudspeaker)
 {
     QJsonObject object = loudspeaker.kept;
     object.insert(QStringLiteral("name"), loudspeaker.name);
-    object.insert(QStringLiteral("sensitivity"), loudspeaker.sensitivity);
+    object.insert(QStringLiteral("sensitivity"), std::isfinite(loudspeaker.sensitivity)
+                                                     ? QJsonValue(loudspeaker.sensitivity)
+                                                     : QJsonValue());
     QJsonArray taps;
     for (double tap : loudspeaker.taps)
         taps.append(tap);
@@ -147,7 +153,7 @@ QJsonObject roomJson(const Room &room)
     object.insert(QStringLiteral("zone"), room.zone);
     object.insert(QStringLiteral("name"), room.name);
     object.insert(QStringLiteral("kind"), room.kind);
-    object.insert(QStringLiteral("noise"), room.noise);
+    object.insert(QStringLiteral("noise"), std::isfinite(room.noise) ? QJsonValue(room.noise) : QJsonValue());
     object.insert(QStringLiteral("sleeping"), room.sleeping);
     object.insert(QStringLiteral("length"), room.length);
     object.insert(QStringLiteral("width"), room.width);

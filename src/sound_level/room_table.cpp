@@ -3,6 +3,7 @@
 #include "files/number_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace orvika {
@@ -83,7 +84,10 @@ const QStringList &roomTableHeader()
 
 QStringList roomTableRow(const Room &room, const RoomCalculation &calculation)
 {
-    const auto figure = [](double value) { return russianDecimal(value, 2); };
+    // A figure the card does not hold (a value dropped) stays empty.
+    const auto figure = [](double value) {
+        return std::isfinite(value) ? russianDecimal(value, 2) : QString();
+    };
     QStringList row = {QString::number(room.zone),
                        room.name,
                        room.kind,
