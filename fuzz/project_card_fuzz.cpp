@@ -1,10 +1,14 @@
 // The project's card is an interface other programs write: whatever the file holds, reading it must
 // not crash nor convert a number that does not fit, and what is read is a card the windows would take,
 // so written again it reads back the same with nothing dropped. Its lines' figures, table and
-// materials are then computed as every document does.
+// materials, and its rooms' calculation, table and transfer into the lines are then computed as every
+// document does.
 #include "lines/line_materials.h"
 #include "lines/line_table.h"
 #include "project/project_card_file.h"
+#include "sound_level/acoustics_csv.h"
+#include "sound_level/room_table.h"
+#include "sound_level/zone_totals.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -23,6 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const ZoneLine &line : card.lines.zones)
         lineTableRow(line, card.lines.settings);
     lineMaterials(card.lines, 8);
+    const QList<RoomCalculation> calculations = calculateRooms(card.acoustics, sp3_13130_2009());
+    for (qsizetype i = 0; i < calculations.size(); ++i)
+        roomTableRow(card.acoustics.rooms.at(i), calculations.at(i));
+    transferToLines(zoneTotals(card.acoustics, calculations), card.lines, 8);
 
     const ProjectCardRead again = projectCardFromJson(projectCardJson(card));
     if (again.outcome != ProjectCardRead::Card || !again.dropped.isEmpty() || again.card != card)

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of a sanitizer build for a bounded time, starting from the seeds under
 # fuzz/corpus/<target>/. Exits non-zero when a target crashes, leaks memory per input or times out.
-#   scripts/run-fuzzers.sh <build-dir> [seconds per target, default 20]
+#   scripts/run-fuzzers.sh <build-dir> [seconds per target, default 15]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:?usage: run-fuzzers.sh <build-dir> [seconds]}
-seconds=${2:-20}
-targets=(report_parser_fuzz catalogue_reader_fuzz project_card_fuzz)
+seconds=${2:-15}
+targets=(report_parser_fuzz catalogue_reader_fuzz project_card_fuzz loudspeaker_library_fuzz)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -13,12 +13,13 @@ namespace orvika {
 struct LoudspeakerData
 {
     QString name;           // "name": a catalogue loudspeaker or a typed name
-    double sensitivity = 0; // "sensitivity": dB SPL at 1 W and 1 m
+    double sensitivity = 0; // "sensitivity": dB SPL at 1 W and 1 m; NaN: not stated
     QList<double> taps;     // "taps": the transformer's taps, W, ascending
     double angle = 0;       // "angle": the included coverage angle at -6 dB, degrees, 0 < angle < 180
     QJsonObject kept;       // the entry's keys this program does not know, written back as they were
 
-    friend bool operator==(const LoudspeakerData &, const LoudspeakerData &) = default;
+    // A figure the card does not state is NaN; two of them are the same.
+    friend bool operator==(const LoudspeakerData &, const LoudspeakerData &);
 };
 
 // "mounting": "ceiling" | "wall" | "walls" (a row on each of the two long walls)
@@ -32,7 +33,7 @@ struct Room
     int zone = 1;                          // "zone"
     QString name;                          // "name"
     QString kind;                          // "kind": free text or a typical kind
-    double noise = 0;                      // "noise": the permissible constant noise, dBA
+    double noise = 0;                      // "noise": the permissible constant noise, dBA; NaN: not stated
     bool sleeping = false;                 // "sleeping"
     double length = 0;                     // "length", m
     double width = 0;                      // "width", m
@@ -47,7 +48,7 @@ struct Room
     // Where a wall loudspeaker's top is: as given, or 0.15 m below the ceiling.
     double wallSpeakerHeight() const { return speakerHeight.value_or(height - 0.15); }
 
-    friend bool operator==(const Room &, const Room &) = default;
+    friend bool operator==(const Room &, const Room &);
 };
 
 // What the project's card keeps for the calculation ("acoustics"): a copy of each loudspeaker its rooms

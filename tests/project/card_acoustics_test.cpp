@@ -189,3 +189,37 @@ TEST(LoudspeakerLibraryFile, WriteFailureKeepsTheOldLibrary)
 
 } // namespace
 } // namespace orvika
+
+namespace orvika {
+namespace {
+
+// A room whose noise was dropped and a loudspeaker whose sensitivity was: the card does not state them,
+// reads back the same, and the room is not calculated on a guess.
+TEST(CardAcoustics, FiguresNotStatedStayNotStated)
+{
+    ProjectCard card;
+    card.acoustics = officeAcoustics();
+    QJsonObject object = QJsonDocument::fromJson(projectCardJson(card)).object();
+    QJsonObject acoustics = object.value(u"acoustics").toObject();
+    QJsonArray rooms = acoustics.value(u"rooms").toArray();
+    QJsonObject room = rooms.at(0).toObject();
+    room.remove(u"noise");
+    rooms.replace(0, room);
+    QJsonArray loudspeakers = acoustics.value(u"loudspeakers").toArray();
+    QJsonObject loudspeaker = loudspeakers.at(0).toObject();
+    loudspeaker.insert(u"sensitivity", 900);
+    loudspeakers.replace(0, loudspeaker);
+    acoustics.insert(u"rooms", rooms);
+    acoustics.insert(u"loudspeakers", loudspeakers);
+    object.insert(u"acoustics", acoustics);
+
+    const ProjectCardRead read = readBack(QJsonDocument(object).toJson());
+    ASSERT_EQ(read.dropped.size(), 1);
+    const ProjectCardRead again = readBack(projectCardJson(read.card));
+    EXPECT_TRUE(again.dropped.isEmpty());
+    EXPECT_EQ(again.card, read.card);
+    EXPECT_NE(again.card.acoustics.rooms.at(0), card.acoustics.rooms.at(0));
+}
+
+} // namespace
+} // namespace orvika
