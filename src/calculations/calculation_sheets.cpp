@@ -1,0 +1,357 @@
+#include "calculations/calculation_sheets.h"
+
+#include "project_documents/drafting_text.h"
+#include "project_documents/sheet_form.h"
+#include "project_documents/title_block.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace orvika {
+namespace {
+
+constexpr double HeadingMm = 5;
+constexpr double ParagraphMm = 3.5;
+constexpr double CellMm = 2.5;
+constexpr double CaptionMm = 2.5;
+constexpr double TextInsetMm = 5;     // paragraphs keep off the frame's sides
+constexpr double BodyTopGapMm = 5;    // under the frame's top
+constexpr double BodyBottomGapMm = 3; // above the title block
+constexpr double HeadingGapMm = 4;    // above a heading
+constexpr double ParagraphGapMm = 2;  // under a paragraph
+constexpr double TableGapMm = 3;      // under a table
+constexpr double SmallestRowMm = 7;
+constexpr double CellInsetXMm = 1;
+constexpr double CellInsetYMm = 1.5;
+constexpr int PlansAcross = 2;
+constexpr double PlanMm = 80; // a plan's cell, its caption under it
+constexpr double PlanCaptionMm = 8;
+
+const QRectF Frame = sheetFrameMm(CalculationSheetMm);
+
+struct TextOp
+{
+    QRectF boxMm;
+    QString text;
+    TextStyle style;
+    bool fit; // wider than its box: brought down to fit when painted
+};
+
+struct LineOp
+{
+    QLineF mm;
+    double widthMm;
+};
+
+struct PictureOp
+{
+    QRectF mm;
+    const Picture *picture;
+};
+
+struct Sheet
+{
+    QList<TextOp> texts;
+    QList<LineOp> lines;
+    QList<PictureOp> pictures;
+};
+
+double bodyBottomMm(qsizetype sheet)
+{
+    const double block = sheet == 0 ? FirstSheetTitleBlockHeightMm : FurtherSheetTitleBlockHeightMm;
+    return Frame.bottom() - block - BodyBottomGapMm;
+}
+
+double bodyTopMm()
+{
+    return Frame.top() + BodyTopGapMm;
+}
+
+// Measures texts on the device they are painted on, each font's metrics made once: a building's tables
+// repeat their words many times.
+class Measure
+{
+public:
+    explicit Measure(const QPaintDevice &device) : m_device(device), m_scale(device) {}
+
+    struct Size
+    {
+        double heightMm;
+        bool fits;
+    };
+
+    Size operator()(const TextStyle &style, double widthMm, const QString &text)
+    {
+        const QFontMetricsF &metrics = metricsOf(style);
+        const double line = metrics.height();
+        if (text.isEmpty())
+            return {line / m_scale(1), true};
+        const int flags = int(style.alignment) | (style.wrap ? int(Qt::TextWordWrap) : 0);
+        const QRectF bounds = metrics.boundingRect(QRectF(0, 0, m_scale(widthMm), 1e9), flags, text);
+        return {std::max(line, bounds.height()) / m_scale(1), bounds.width() <= m_scale(widthMm) + 0.5};
+    }
+
+private:
+    const QFontMetricsF &metricsOf(const TextStyle &style)
+    {
+        const int key = int(style.heightMm * 100) * 2 + (style.underline ? 1 : 0);
+        auto found = m_metrics.find(key);
+        if (found == m_metrics.end())
+            found = m_metrics.insert(key, QFontMetricsF(draftingFont(style), &m_device));
+        return *found;
+    }
+
+    const QPaintDevice &m_device;
+    SheetScale m_scale;
+    QHash<int, QFontMetricsF> m_metrics;
+};
+
+TextStyle cellStyle(const ContentTable &table, qsizetype column, bool header)
+{
+    const bool middle = header || table.figures.value(column);
+    return {CellMm, (middle ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop, true};
+}
+
+class Layout
+{
+public:
+    explicit Layout(const QPaintDevice &device) : m_measure(device) { m_sheets.append(Sheet{}); }
+
+    QList<Sheet> layOut(const CalculationContent &content)
+    {
+        const QList<ContentBlock> &blocks = content.blocks;
+        for (qsizetype i = 0; i < blocks.size(); ++i) {
+            const ContentBlock &block = blocks.at(i);
+            switch (block.kind) {
+            case ContentBlock::Kind::Heading:
+                addHeading(block.text, i + 1 < blocks.size() ? leastOf(blocks.at(i + 1)) : 0);
+                break;
+            case ContentBlock::Kind::Paragraph:
+                addParagraph(block.text);
+                break;
+            case ContentBlock::Kind::Table:
+                addTable(block.table);
+                break;
+            case ContentBlock::Kind::Pictures:
+                addPictures(block.pictures);
+                break;
+            }
+        }
+        return m_sheets;
+    }
+
+private:
+    // Starts a new sheet unless the height fits under y; an empty sheet takes what comes.
+    void makeRoom(double heightMm)
+    {
+        if (m_y + heightMm > bodyBottomMm(m_sheets.size() - 1) && m_y > bodyTopMm()) {
+            m_sheets.append(Sheet{});
+            m_y = bodyTopMm();
+        }
+    }
+
+    Sheet &sheet() { return m_sheets.last(); }
+
+    double paragraphHeight(const TextStyle &style, const QString &text)
+    {
+        return m_measure(style, Frame.width() - 2 * TextInsetMm, text).heightMm;
+    }
+
+    QList<double> rowHeights(const ContentTable &table, const QList<QStringList> &rows, bool header)
+    {
+        QList<double> heights;
+        for (const QStringList &row : rows) {
+            double text = 0;
+            for (qsizetype column = 0; column < table.widthsMm.size(); ++column)
+                text =
+                    std::max(text, m_measure(cellStyle(table, column, header),
+                                             table.widthsMm.at(column) - 2 * CellInsetXMm, row.value(column))
+                                       .heightMm);
+            heights.append(std::max(SmallestRowMm, text + 2 * CellInsetYMm));
+        }
+        return heights;
+    }
+
+    // What a heading keeps with it: the next block's first line, row or plans.
+    double leastOf(const ContentBlock &block)
+    {
+        switch (block.kind) {
+        case ContentBlock::Kind::Heading:
+        case ContentBlock::Kind::Paragraph:
+            return paragraphHeight(headingOr(block), block.text);
+        case ContentBlock::Kind::Table: {
+            double height = 0;
+            for (double row : rowHeights(block.table, block.table.header, true))
+                height += row;
+            return height + (block.table.rows.isEmpty()
+                                 ? 0
+                                 : rowHeights(block.table, {block.table.rows.first()}, false).first());
+        }
+        case ContentBlock::Kind::Pictures:
+            return PlanMm;
+        }
+        return 0;
+    }
+
+    static TextStyle headingOr(const ContentBlock &block)
+    {
+        return block.kind == ContentBlock::Kind::Heading
+                   ? TextStyle{HeadingMm, Qt::AlignLeft | Qt::AlignTop, true}
+                   : TextStyle{ParagraphMm, Qt::AlignJustify | Qt::AlignTop, true};
+    }
+
+    void addText(const TextStyle &style, const QString &text, double gapAbove, double gapBelow, double keep)
+    {
+        const double height = paragraphHeight(style, text);
+        if (m_y > bodyTopMm())
+            m_y += gapAbove;
+        makeRoom(height + keep);
+        sheet().texts.append(
+            {QRectF(Frame.left() + TextInsetMm, m_y, Frame.width() - 2 * TextInsetMm, height), text, style,
+             false});
+        m_y += height + gapBelow;
+    }
+
+    void addHeading(const QString &text, double keep)
+    {
+        addText({HeadingMm, Qt::AlignLeft | Qt::AlignTop, true}, text, HeadingGapMm, ParagraphGapMm, keep);
+    }
+
+    void addParagraph(const QString &text)
+    {
+        addText({ParagraphMm, Qt::AlignJustify | Qt::AlignTop, true}, text, 0, ParagraphGapMm, 0);
+    }
+
+    void placeRow(const ContentTable &table, const QStringList &row, double height, bool header)
+    {
+        double x = Frame.left();
+        for (qsizetype column = 0; column < table.widthsMm.size(); ++column) {
+            const double width = table.widthsMm.at(column);
+            const QRectF box(x + CellInsetXMm, m_y + CellInsetYMm, width - 2 * CellInsetXMm,
+                             height - CellInsetYMm);
+            const TextStyle style = cellStyle(table, column, header);
+            const QString text = row.value(column);
+            if (!text.isEmpty())
+                sheet().texts.append({box, text, style, !m_measure(style, box.width(), text).fits});
+            x += width;
+        }
+        m_y += height;
+        sheet().lines.append(
+            {QLineF(Frame.left(), m_y, Frame.right(), m_y), header ? ThickLineMm : ThinLineMm});
+    }
+
+    // The part of a table on one sheet: its outline and the lines between its columns.
+    void closePart(const ContentTable &table, double top)
+    {
+        double x = Frame.left();
+        for (qsizetype column = 0; column + 1 < table.widthsMm.size(); ++column) {
+            x += table.widthsMm.at(column);
+            sheet().lines.append({QLineF(x, top, x, m_y), ThinLineMm});
+        }
+        sheet().lines.append({QLineF(Frame.left(), top, Frame.right(), top), ThickLineMm});
+        sheet().lines.append({QLineF(Frame.left(), m_y, Frame.right(), m_y), ThickLineMm});
+    }
+
+    void addTable(const ContentTable &table)
+    {
+        const QList<double> headerHeights = rowHeights(table, table.header, true);
+        const QList<double> heights = rowHeights(table, table.rows, false);
+        double header = 0;
+        for (double height : headerHeights)
+            header += height;
+        auto startPart = [&] {
+            const double top = m_y;
+            for (qsizetype i = 0; i < table.header.size(); ++i)
+                placeRow(table, table.header.at(i), headerHeights.at(i), true);
+            return top;
+        };
+        makeRoom(header + heights.value(0));
+        double top = startPart();
+        for (qsizetype i = 0; i < table.rows.size(); ++i) {
+            if (m_y + heights.at(i) > bodyBottomMm(m_sheets.size() - 1) && m_y > top + header) {
+                closePart(table, top);
+                m_sheets.append(Sheet{});
+                m_y = bodyTopMm();
+                top = startPart();
+            }
+            placeRow(table, table.rows.at(i), heights.at(i), false);
+        }
+        closePart(table, top);
+        m_y += TableGapMm;
+    }
+
+    void addPictures(const QList<Picture> &pictures)
+    {
+        const double width = Frame.width() / PlansAcross;
+        for (qsizetype i = 0; i < pictures.size(); i += PlansAcross) {
+            makeRoom(PlanMm);
+            for (qsizetype j = i; j < std::min(pictures.size(), i + PlansAcross); ++j) {
+                const double x = Frame.left() + width * double(j - i);
+                const Picture &picture = pictures.at(j);
+                sheet().pictures.append({QRectF(x + 2, m_y, width - 4, PlanMm - PlanCaptionMm), &picture});
+                const QRectF caption(x + 2, m_y + PlanMm - PlanCaptionMm + 1, width - 4, PlanCaptionMm - 1);
+                const TextStyle style{CaptionMm, Qt::AlignHCenter | Qt::AlignTop, true};
+                sheet().texts.append({caption, picture.title, style, true});
+            }
+            m_y += PlanMm;
+        }
+    }
+
+    Measure m_measure;
+    QList<Sheet> m_sheets;
+    double m_y = bodyTopMm();
+};
+
+void paintText(QPainter &painter, const TextOp &text)
+{
+    if (text.fit) {
+        drawTextInBox(painter, text.boxMm, text.text, text.style);
+        return;
+    }
+    const SheetScale scale(*painter.device());
+    painter.setFont(draftingFont(text.style));
+    painter.setPen(Qt::black);
+    painter.drawText(scale(text.boxMm),
+                     int(text.style.alignment) | (text.style.wrap ? int(Qt::TextWordWrap) : 0), text.text);
+}
+
+void paintSheet(QPainter &painter, const CalculationContent &content, const Sheet &sheet, qsizetype index,
+                qsizetype count)
+{
+    const SheetScale scale(*painter.device());
+    paintSheetFrame(painter, Frame);
+    for (const PictureOp &picture : sheet.pictures)
+        paintPictureFitted(painter, *picture.picture, scale(picture.mm));
+    for (const LineOp &line : sheet.lines) {
+        setLinePen(painter, line.widthMm);
+        painter.drawLine(scale(line.mm));
+    }
+    for (const TextOp &text : sheet.texts)
+        paintText(painter, text);
+    const DrawingForm titleBlock = index == 0
+                                       ? firstSheetTitleBlock(content.card, CalculationsName, int(count))
+                                       : furtherSheetTitleBlock(content.card, int(index + 1));
+    paintDrawingForm(painter, titleBlock, titleBlockPlaceMm(titleBlock.sizeMm, Frame).topLeft());
+}
+
+} // namespace
+
+int paintCalculationSheets(QPagedPaintDevice &device, const CalculationContent &content)
+{
+    const QList<Sheet> sheets = Layout(device).layOut(content);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (qsizetype i = 0; i < sheets.size(); ++i) {
+        if (i > 0)
+            device.newPage();
+        paintSheet(painter, content, sheets.at(i), i, sheets.size());
+    }
+    painter.end();
+    return int(sheets.size());
+}
+
+} // namespace orvika

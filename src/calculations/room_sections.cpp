@@ -1,0 +1,161 @@
+#include "calculations/content_sections.h"
+#include "files/number_text.h"
+
+namespace orvika::calculation_sections {
+namespace {
+
+QString figure(double value)
+{
+    return russianDecimal(value, 2);
+}
+
+QString mountingWords(Mounting mounting)
+{
+    switch (mounting) {
+    case Mounting::Ceiling:
+        return QStringLiteral("потолок");
+    case Mounting::Wall:
+        return QStringLiteral("стена");
+    case Mounting::Walls:
+        return QStringLiteral("две стены");
+    }
+    return {};
+}
+
+QString densityWords(Density density)
+{
+    return density == Density::Minimum ? QStringLiteral("минимальное") : QStringLiteral("полное");
+}
+
+// "6 × 4" on the ceiling, "3" along one wall, "2 + 2" along two.
+QString layoutWords(const Room &room, const RoomLayout &layout)
+{
+    switch (room.mounting) {
+    case Mounting::Ceiling:
+        return QStringLiteral("%1 × %2").arg(layout.columns).arg(layout.rows);
+    case Mounting::Wall:
+        return QStringLiteral("%1 на стене").arg(layout.columns);
+    case Mounting::Walls:
+        return QStringLiteral("%1 + %1").arg(layout.columns);
+    }
+    return {};
+}
+
+QString roomNumber(qsizetype index)
+{
+    return QString::number(index + 1);
+}
+
+ContentTable inputTable(const Acoustics &acoustics)
+{
+    ContentTable inputs;
+    inputs.header = {{QStringLiteral("№"), QStringLiteral("Зона"), QStringLiteral("Помещение"),
+                      QStringLiteral("Назначение"), QStringLiteral("Шум, дБА"), QStringLiteral("Спальное"),
+                      QStringLiteral("L × W × H, м"), QStringLiteral("h, м"), QStringLiteral("Установка"),
+                      QStringLiteral("Перекрытие"), QStringLiteral("Громкоговоритель")}};
+    inputs.widthsMm = {8, 10, 27, 27, 12, 14, 22, 10, 15, 18, 22};
+    inputs.figures = {true, true, false, false, true, true, true, true, false, false, false};
+    for (qsizetype i = 0; i < acoustics.rooms.size(); ++i) {
+        const Room &room = acoustics.rooms.at(i);
+        QString mounting = mountingWords(room.mounting);
+        if (room.mounting != Mounting::Ceiling)
+            mounting += QStringLiteral(", верх на %1 м").arg(figure(room.wallSpeakerHeight()));
+        inputs.rows.append(
+            {roomNumber(i), QString::number(room.zone), room.name, room.kind, russianFixed(room.noise, 1),
+             room.sleeping ? QStringLiteral("да") : QString(),
+             QStringLiteral("%1 × %2 × %3").arg(figure(room.length), figure(room.width), figure(room.height)),
+             figure(room.listening), mounting, densityWords(room.density), room.loudspeaker});
+    }
+    return inputs;
+}
+
+ContentTable resultTable(const Acoustics &acoustics, const QList<RoomCalculation> &calculations)
+{
+    ContentTable results;
+    results.header = {{QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Кол-во, шт."),
+                       QStringLiteral("Расстановка"), QStringLiteral("Отвод, Вт"),
+                       QStringLiteral("Мощность, Вт"), QStringLiteral("Lтреб, дБА"),
+                       QStringLiteral("Lw, дБА"), QStringLiteral("L3м, дБА"), QStringLiteral("Lmax, дБА"),
+                       QStringLiteral("Нормы")}};
+    results.widthsMm = {8, 35, 14, 18, 14, 16, 15, 15, 15, 15, 20};
+    results.figures = {true, false, true, true, true, true, true, true, true, true, false};
+    for (qsizetype i = 0; i < calculations.size(); ++i) {
+        const Room &room = acoustics.rooms.at(i);
+        const std::optional<RoomResult> &result = calculations.at(i).result;
+        if (!result) {
+            results.rows.append({roomNumber(i), room.name, QString(), QString(), QString(), QString(),
+                                 QString(), QString(), QString(), QString(),
+                                 QStringLiteral("не рассчитано")});
+            continue;
+        }
+        results.rows.append({roomNumber(i), room.name, QString::number(result->count()),
+                             layoutWords(room, result->layout), russianDecimal(result->tap, 3),
+                             russianDecimal(result->power, 3), levelText(result->required),
+                             levelText(result->worst), levelText(result->at3m), levelText(result->loudest),
+                             result->met ? QStringLiteral("выполнены") : QStringLiteral("не выполнены")});
+    }
+    return results;
+}
+
+ContentTable verdictTable(const Acoustics &acoustics, const QList<RoomCalculation> &calculations)
+{
+    ContentTable verdicts;
+    verdicts.header = {
+        {QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Выводы по пунктам норм")}};
+    verdicts.widthsMm = {8, 35, 142};
+    verdicts.figures = {true, false, false};
+    for (qsizetype i = 0; i < calculations.size(); ++i) {
+        const RoomCalculation &calculation = calculations.at(i);
+        QStringList words;
+        if (calculation.result) {
+            for (const Verdict &verdict : calculation.result->verdicts)
+                words.append(verdictWords(verdict));
+        } else {
+            words.append(calculation.error);
+        }
+        verdicts.rows.append({roomNumber(i), acoustics.rooms.at(i).name, words.join(u'\n')});
+    }
+    return verdicts;
+}
+
+} // namespace
+
+void addRooms(QList<ContentBlock> &blocks, const Acoustics &acoustics,
+              const QList<RoomCalculation> &calculations)
+{
+    blocks.append(heading(QStringLiteral("4. Помещения")));
+    if (acoustics.rooms.isEmpty()) {
+        blocks.append(paragraph(QStringLiteral("Помещения не заданы.")));
+        return;
+    }
+    blocks.append(paragraph(QStringLiteral(
+        "Исходные данные: L × W × H — длина, ширина и высота помещения, h — высота прослушивания.")));
+    blocks.append(table(inputTable(acoustics)));
+    blocks.append(paragraph(QStringLiteral("Результаты расчёта:")));
+    blocks.append(table(resultTable(acoustics, calculations)));
+    blocks.append(paragraph(QStringLiteral("Выводы:")));
+    blocks.append(table(verdictTable(acoustics, calculations)));
+}
+
+void addZoneTotals(QList<ContentBlock> &blocks, const QList<ZoneTotal> &totals)
+{
+    blocks.append(heading(QStringLiteral("5. Итоги по зонам")));
+    if (totals.isEmpty()) {
+        blocks.append(paragraph(QStringLiteral("Помещения не заданы.")));
+        return;
+    }
+    ContentTable zones;
+    zones.header = {{QStringLiteral("Зона"), QStringLiteral("Помещений"), QStringLiteral("Громкоговоритель"),
+                     QStringLiteral("Кол-во, шт."), QStringLiteral("Мощность, Вт"),
+                     QStringLiteral("Не рассчитаны"), QStringLiteral("Нормы не выполнены")}};
+    zones.widthsMm = {12, 18, 45, 16, 18, 38, 38};
+    zones.figures = {true, true, false, true, true, false, false};
+    for (const ZoneTotal &total : totals)
+        zones.rows.append({QString::number(total.zone), QString::number(total.rooms.size()),
+                           total.loudspeakers.join(QStringLiteral("; ")), QString::number(total.count),
+                           russianDecimal(total.power, 3), total.unsolved.join(QStringLiteral("; ")),
+                           total.notMet.join(QStringLiteral("; "))});
+    blocks.append(table(std::move(zones)));
+}
+
+} // namespace orvika::calculation_sections
