@@ -16,8 +16,36 @@ ContentBlock paragraph(const QString &text)
     return {ContentBlock::Kind::Paragraph, text, {}, {}};
 }
 
+namespace {
+
+// The long words of the captions with the places they may break at: a narrow column of figures under
+// a long caption would otherwise bring its text down below legibility.
+QString breakable(QString caption)
+{
+    static const QList<std::pair<QString, QString>> words = [] {
+        QList<std::pair<QString, QString>> list;
+        for (const char16_t *word :
+             {u"Громко-говори-тель", u"Сопро-тивле-ние", u"Мощ-ность", u"Поме-щений", u"Поме-щение",
+              u"Расста-новка", u"Уста-новка", u"Пере-крытие", u"Спаль-ное", u"Назна-чение",
+              u"Чувстви-тель-ность", u"Требо-вание", u"Назва-ние", u"сече-ние", u"Сече-ние", u"Уро-вень",
+              u"Поте-ри", u"рассчи-таны", u"выпол-нены"}) {
+            const QString parts = QString::fromUtf16(word);
+            list.append({QString(parts).remove(u'-'), QString(parts).replace(u'-', QChar(0x00AD))});
+        }
+        return list;
+    }();
+    for (const auto &[whole, broken] : words)
+        caption.replace(whole, broken);
+    return caption;
+}
+
+} // namespace
+
 ContentBlock table(ContentTable table)
 {
+    for (QStringList &row : table.header)
+        for (QString &caption : row)
+            caption = breakable(caption);
     return {ContentBlock::Kind::Table, {}, std::move(table), {}};
 }
 

@@ -61,11 +61,12 @@ void insertTable(QTextCursor &cursor, const ContentTable &table)
     format.setBorderCollapse(true);
     format.setCellSpacing(0);
     format.setCellPadding(2);
-    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    // In points: Qt's writer puts a percentage down as a length, which the office programs ignore.
+    format.setWidth(QTextLength(QTextLength::FixedLength, FrameWidthMm * PointsPerMm));
     format.setHeaderRowCount(int(table.header.size()));
     QList<QTextLength> widths;
     for (double width : table.widthsMm)
-        widths.append(QTextLength(QTextLength::PercentageLength, width / FrameWidthMm * 100));
+        widths.append(QTextLength(QTextLength::FixedLength, width * PointsPerMm));
     format.setColumnWidthConstraints(widths);
     QTextTable *inserted = cursor.insertTable(rows, columns, format);
     const QTextCharFormat header = charFormat(CellPt, true);
@@ -79,13 +80,9 @@ void insertTable(QTextCursor &cursor, const ContentTable &table)
             QTextBlockFormat block;
             block.setAlignment(middle ? Qt::AlignHCenter : Qt::AlignLeft);
             cell.setBlockFormat(block);
-            // A cell's lines are paragraphs of their own: the verdicts, one a line.
-            const QStringList lines = texts.value(column).split(u'\n');
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                if (i > 0)
-                    cell.insertBlock(block, isHeader ? header : body);
-                cell.insertText(lines.at(i), isHeader ? header : body);
-            }
+            // A cell's lines break within its one paragraph: Qt's writer makes a cell of each paragraph.
+            cell.insertText(QString(texts.value(column)).replace(u'\n', QChar::LineSeparator),
+                            isHeader ? header : body);
         }
     }
     cursor.movePosition(QTextCursor::End);

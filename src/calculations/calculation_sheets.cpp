@@ -12,16 +12,15 @@
 namespace orvika {
 namespace {
 
-constexpr double HeadingMm = 5;
-constexpr double ParagraphMm = 3.5;
+constexpr double HeadingMm = 4;
+constexpr double ParagraphMm = 3;
 constexpr double CellMm = 2.5;
 constexpr double CaptionMm = 2.5;
-constexpr double TextInsetMm = 5;     // paragraphs keep off the frame's sides
-constexpr double BodyTopGapMm = 5;    // under the frame's top
-constexpr double BodyBottomGapMm = 3; // above the title block
-constexpr double HeadingGapMm = 4;    // above a heading
-constexpr double ParagraphGapMm = 2;  // under a paragraph
-constexpr double TableGapMm = 3;      // under a table
+constexpr double TextInsetMm = 5;    // paragraphs keep off the frame's sides
+constexpr double TextGapMm = 4;      // between a text and the frame or the title block
+constexpr double HeadingGapMm = 4;   // above a heading
+constexpr double ParagraphGapMm = 2; // under a paragraph
+constexpr double TableGapMm = 3;     // under a table
 constexpr double SmallestRowMm = 7;
 constexpr double CellInsetXMm = 1;
 constexpr double CellInsetYMm = 1.5;
@@ -58,15 +57,16 @@ struct Sheet
     QList<PictureOp> pictures;
 };
 
+// A table runs from the frame down to the title block; a text keeps a gap from both.
 double bodyBottomMm(qsizetype sheet)
 {
     const double block = sheet == 0 ? FirstSheetTitleBlockHeightMm : FurtherSheetTitleBlockHeightMm;
-    return Frame.bottom() - block - BodyBottomGapMm;
+    return Frame.bottom() - block;
 }
 
 double bodyTopMm()
 {
-    return Frame.top() + BodyTopGapMm;
+    return Frame.top();
 }
 
 // Measures texts on the device they are painted on, each font's metrics made once: a building's tables
@@ -205,9 +205,10 @@ private:
     void addText(const TextStyle &style, const QString &text, double gapAbove, double gapBelow, double keep)
     {
         const double height = paragraphHeight(style, text);
-        if (m_y > bodyTopMm())
-            m_y += gapAbove;
-        makeRoom(height + keep);
+        m_y += m_y > bodyTopMm() ? gapAbove : TextGapMm;
+        makeRoom(height + keep + TextGapMm);
+        if (m_y == bodyTopMm())
+            m_y += TextGapMm;
         sheet().texts.append(
             {QRectF(Frame.left() + TextInsetMm, m_y, Frame.width() - 2 * TextInsetMm, height), text, style,
              false});
@@ -286,7 +287,7 @@ private:
     {
         const double width = Frame.width() / PlansAcross;
         for (qsizetype i = 0; i < pictures.size(); i += PlansAcross) {
-            makeRoom(PlanMm);
+            makeRoom(PlanMm + TextGapMm);
             for (qsizetype j = i; j < std::min(pictures.size(), i + PlansAcross); ++j) {
                 const double x = Frame.left() + width * double(j - i);
                 const Picture &picture = pictures.at(j);

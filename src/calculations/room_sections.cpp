@@ -53,7 +53,7 @@ ContentTable inputTable(const Acoustics &acoustics)
                       QStringLiteral("Назначение"), QStringLiteral("Шум, дБА"), QStringLiteral("Спальное"),
                       QStringLiteral("L × W × H, м"), QStringLiteral("h, м"), QStringLiteral("Установка"),
                       QStringLiteral("Перекрытие"), QStringLiteral("Громкоговоритель")}};
-    inputs.widthsMm = {8, 10, 27, 27, 12, 14, 22, 10, 15, 18, 22};
+    inputs.widthsMm = {7, 9, 22, 30, 11, 10, 20, 9, 17, 23, 27};
     inputs.figures = {true, true, false, false, true, true, true, true, false, false, false};
     for (qsizetype i = 0; i < acoustics.rooms.size(); ++i) {
         const Room &room = acoustics.rooms.at(i);
@@ -77,7 +77,7 @@ ContentTable resultTable(const Acoustics &acoustics, const QList<RoomCalculation
                        QStringLiteral("Мощность, Вт"), QStringLiteral("Lтреб, дБА"),
                        QStringLiteral("Lw, дБА"), QStringLiteral("L3м, дБА"), QStringLiteral("Lmax, дБА"),
                        QStringLiteral("Нормы")}};
-    results.widthsMm = {8, 35, 14, 18, 14, 16, 15, 15, 15, 15, 20};
+    results.widthsMm = {7, 30, 12, 20, 13, 17, 14, 14, 14, 14, 30};
     results.figures = {true, false, true, true, true, true, true, true, true, true, false};
     for (qsizetype i = 0; i < calculations.size(); ++i) {
         const Room &room = acoustics.rooms.at(i);
@@ -102,7 +102,7 @@ ContentTable verdictTable(const Acoustics &acoustics, const QList<RoomCalculatio
     ContentTable verdicts;
     verdicts.header = {
         {QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Выводы по пунктам норм")}};
-    verdicts.widthsMm = {8, 35, 142};
+    verdicts.widthsMm = {7, 30, 148};
     verdicts.figures = {true, false, false};
     for (qsizetype i = 0; i < calculations.size(); ++i) {
         const RoomCalculation &calculation = calculations.at(i);
