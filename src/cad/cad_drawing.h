@@ -76,6 +76,12 @@ inline const char *layerName(SceneLayer layer)
         return "control";
     case SceneLayer::Text:
         return "text";
+    case SceneLayer::Room:
+        return "room";
+    case SceneLayer::Coverage:
+        return "coverage";
+    case SceneLayer::Dimensions:
+        return "dimensions";
     }
     return "0";
 }

@@ -17,8 +17,9 @@
 // different arrangements.
 namespace orvika {
 
-// The layers of a CAD drawing the parts go on.
-enum class SceneLayer { Frame, Racks, Units, Links, Control, Text };
+// The layers of a CAD drawing the parts go on; a room's plan has its walls, its coverage and its
+// dimensions on layers of their own.
+enum class SceneLayer { Frame, Racks, Units, Links, Control, Text, Room, Coverage, Dimensions };
 
 struct SceneShape
 {

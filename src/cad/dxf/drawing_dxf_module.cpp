@@ -15,8 +15,9 @@ namespace {
 
 using orvika::SceneLayer;
 
-constexpr std::array Layers = {SceneLayer::Frame, SceneLayer::Racks,   SceneLayer::Units,
-                               SceneLayer::Links, SceneLayer::Control, SceneLayer::Text};
+constexpr std::array Layers = {SceneLayer::Frame, SceneLayer::Racks,    SceneLayer::Units,
+                               SceneLayer::Links, SceneLayer::Control,  SceneLayer::Text,
+                               SceneLayer::Room,  SceneLayer::Coverage, SceneLayer::Dimensions};
 constexpr int ByLayer = 256;
 const char *const Dashed = "DASHED";
 // AutoCAD requires the style "Standard"; the texts have a style of their own (drawing_text.h).
