@@ -73,10 +73,14 @@ inline CalculationContent acousticContent(const ProjectCard &card = acousticCard
     return calculationContent(card, catalogue, requirements, proposal, sp3_13130_2009());
 }
 
-// pdftotext's words of a text, whatever its line breaks and spacing.
+// pdftotext's words of a text, whatever its line breaks and spacing: it may also drop the spaces about
+// a multiplication sign.
 inline QString words(const QString &text)
 {
-    return QString(text).replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" ")).trimmed();
+    return QString(text)
+        .replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "))
+        .replace(QRegularExpression(QStringLiteral(" ?× ?")), QStringLiteral("×"))
+        .trimmed();
 }
 
 } // namespace orvika::test
