@@ -26,6 +26,9 @@ for e in doc.modelspace():
         item['points'] = [[p[0], p[1]] for p in e.get_points('xy')]
         item['closed'] = e.closed
         item['linetype'] = e.dxf.linetype
+    elif e.dxftype() == 'CIRCLE':
+        item['at'] = list(e.dxf.center)[:2]
+        item['radius'] = e.dxf.radius
     elif e.dxftype() in ('TEXT', 'MTEXT'):
         item['text'] = text(e)
         item['raw'] = e.dxf.text if e.dxftype() == 'TEXT' else e.text
