@@ -6,7 +6,7 @@ packages=(build-essential cmake qt6-base-dev fonts-dejavu-core unzip libgtest-de
           clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick x11-utils
           libxlsxwriter-dev poppler-utils qt6-svg-dev dpkg-dev desktop-file-utils appstream
           python3-openpyxl libdxflib-dev python3-ezdxf
-          locales lintian librecad help2man qt6-translations-l10n)
+          locales lintian librecad help2man qt6-translations-l10n libreoffice-writer-nogui)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
