@@ -82,7 +82,8 @@ struct Options
         QStringLiteral(
             "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
             "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, линии громкоговорителей: "
-            "lines-csv, схему структурную: scheme-pdf, "
+            "lines-csv, расчёт уровня звука: acoustics-csv (помещения), calculations-pdf или "
+            "calculations-odt (расчёты для пояснительной записки), схему структурную: scheme-pdf, "
             "или рисунок: rack-svg "
             "(вид шкафа), diagram-svg (блок-схема), чертёж для САПР: rack-dxf, diagram-dxf. "
             "Файл \"Спецификация.dat\" не изменяется. Код завершения 0 — документ записан, 3 — записан, "
@@ -191,10 +192,12 @@ int run(Options &options, bool parsed)
 
     const QString format = parser.value(options.exportOption);
     if (!ExportFormats.contains(format))
-        return usageError(QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, "
-                                         "gost-xlsx, lines-csv, scheme-pdf, rack-svg, "
-                                         "diagram-svg, rack-dxf или diagram-dxf).")
-                              .arg(format));
+        return usageError(
+            QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, "
+                           "gost-xlsx, lines-csv, acoustics-csv, calculations-pdf, calculations-odt, "
+                           "scheme-pdf, rack-svg, "
+                           "diagram-svg, rack-dxf или diagram-dxf).")
+                .arg(format));
     if (output.isEmpty())
         return usageError(QStringLiteral("Не указан файл документа: --output ФАЙЛ."));
     if (files.size() != 1)

@@ -6,16 +6,25 @@
 // The work of each command-line mode; each returns the program's exit status.
 namespace orvika {
 
-inline const QStringList ExportFormats = {
-    QStringLiteral("pdf"),        QStringLiteral("csv"),        QStringLiteral("xlsx"),
-    QStringLiteral("gost-pdf"),   QStringLiteral("gost-xlsx"),  QStringLiteral("lines-csv"),
-    QStringLiteral("scheme-pdf"), QStringLiteral("rack-svg"),   QStringLiteral("diagram-svg"),
-    QStringLiteral("rack-dxf"),   QStringLiteral("diagram-dxf")};
+inline const QStringList ExportFormats = {QStringLiteral("pdf"),
+                                          QStringLiteral("csv"),
+                                          QStringLiteral("xlsx"),
+                                          QStringLiteral("gost-pdf"),
+                                          QStringLiteral("gost-xlsx"),
+                                          QStringLiteral("lines-csv"),
+                                          QStringLiteral("scheme-pdf"),
+                                          QStringLiteral("rack-svg"),
+                                          QStringLiteral("diagram-svg"),
+                                          QStringLiteral("rack-dxf"),
+                                          QStringLiteral("diagram-dxf"),
+                                          QStringLiteral("acoustics-csv"),
+                                          QStringLiteral("calculations-pdf"),
+                                          QStringLiteral("calculations-odt")};
 // The formats that lay out text, and so need the font system.
-inline const QStringList PaintedFormats = {QStringLiteral("pdf"),         QStringLiteral("gost-pdf"),
-                                           QStringLiteral("scheme-pdf"),  QStringLiteral("rack-svg"),
-                                           QStringLiteral("diagram-svg"), QStringLiteral("rack-dxf"),
-                                           QStringLiteral("diagram-dxf")};
+inline const QStringList PaintedFormats = {
+    QStringLiteral("pdf"),         QStringLiteral("gost-pdf"),         QStringLiteral("scheme-pdf"),
+    QStringLiteral("rack-svg"),    QStringLiteral("diagram-svg"),      QStringLiteral("rack-dxf"),
+    QStringLiteral("diagram-dxf"), QStringLiteral("calculations-pdf"), QStringLiteral("calculations-odt")};
 
 // Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
 // written) and writes the document or picture of the proposal. The project's card is read from

@@ -1,4 +1,5 @@
 #include "cad/picture_dxf.h"
+#include "calculations/calculation_files.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/stream_dialogs.h"
@@ -17,6 +18,7 @@
 #include "project_documents/specification_files.h"
 #include "report/report_file.h"
 #include "report/report_writer.h"
+#include "sound_level/acoustics_csv.h"
 
 #include <QDate>
 #include <QDir>
@@ -60,6 +62,14 @@ std::optional<QString> writeDocument(const QString &format, const QString &path,
             path, proposalDiagramPicture(catalogue, requirements, proposal, card.lines), card);
     if (format == u"lines-csv")
         return writeFileAtomically(path, linesCsv(card.lines, lineZoneCount(requirements)));
+    if (format == u"acoustics-csv")
+        return writeFileAtomically(path, acousticsCsv(card.acoustics, sp3_13130_2009()));
+    if (format.startsWith(u"calculations-")) {
+        const CalculationContent content =
+            calculationContent(card, catalogue, requirements, proposal, sp3_13130_2009());
+        return format == u"calculations-pdf" ? writeCalculationsPdf(path, content)
+                                             : writeCalculationsOdt(path, content);
+    }
     if (format == u"rack-svg")
         return writePictureSvg(path, proposalRackPicture(catalogue, requirements, proposal));
     if (format == u"diagram-svg")

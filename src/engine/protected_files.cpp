@@ -1,5 +1,6 @@
 #include "engine/protected_files.h"
 
+#include "project/loudspeaker_library_file.h"
 #include "project/project_card_file.h"
 
 #include <QDir>
@@ -72,8 +73,10 @@ ProtectedFile cardFile(const QString &cardPath)
 QList<ProtectedFile> dataFiles(const QString &appDir)
 {
     const QDir base(appDir + QStringLiteral("/Base"));
-    return {{base.filePath(QStringLiteral("Base-Date")), QStringLiteral("каталог оборудования")},
-            {base.filePath(QStringLiteral("Sxemm")), QStringLiteral("библиотека блок-схем")}};
+    return {
+        {base.filePath(QStringLiteral("Base-Date")), QStringLiteral("каталог оборудования")},
+        {base.filePath(QStringLiteral("Sxemm")), QStringLiteral("библиотека блок-схем")},
+        {QDir(appDir).filePath(LoudspeakerLibraryFileName), QStringLiteral("библиотека громкоговорителей")}};
 }
 
 std::optional<ProtectedFile> protectedFileAt(const QString &outputPath, const QList<ProtectedFile> &files)

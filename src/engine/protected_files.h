@@ -5,7 +5,7 @@
 #include <optional>
 
 // The files a document must never take the place of: the report it is made from, that report's
-// card, the card it was given, the catalogue and the block-diagram library. A mistyped output path
+// card, the card it was given, the catalogue and the libraries. A mistyped output path
 // would otherwise replace them without a word.
 namespace orvika {
 
@@ -19,7 +19,7 @@ struct ProtectedFile
 QList<ProtectedFile> reportFiles(const QString &reportPath);
 // A card given by name.
 ProtectedFile cardFile(const QString &cardPath);
-// The catalogue and the library under appDir/Base.
+// The catalogue and the block-diagram library under appDir/Base, and the loudspeaker library in appDir.
 QList<ProtectedFile> dataFiles(const QString &appDir);
 
 // The protected file the output path names, if it names one. Files are compared, not their

@@ -90,6 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         OutputPathCase{"TheCatalogue", exporting("rack-dxf", "папка/база/Base-Date"),
                        "каталог оборудования «Base-Date»"},
         OutputPathCase{"TheLibrary", exporting("lines-csv", "Base/Sxemm"), "библиотека блок-схем «Sxemm»"},
+        OutputPathCase{"TheLoudspeakerLibrary", exporting("acoustics-csv", "loudspeakers.json"),
+                       "библиотека громкоговорителей «loudspeakers.json»"},
         OutputPathCase{"AComparedReport",
                        {"--compare", "отчёт.dat", "ссылка.csv", "--output", "жёсткая.csv"},
                        TheReport}),
