@@ -17,7 +17,7 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 # What writes files runs once more under C, whose notation differs: the documents, the pictures, the
 # drawings and the command line.
-printf 'build/tests/%s_tests --gtest_brief=1\n' documents pictures project_documents cad cli |
+printf 'build/tests/%s_tests --gtest_brief=1\n' documents pictures project_documents cad calculations cli |
     xargs -P "$jobs" -L 1 env LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 # Light optimisation and line tables only: the reports stay readable and the build stays quick.
