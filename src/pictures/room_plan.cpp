@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace orvika {
 namespace {
@@ -84,6 +85,8 @@ public:
         // The room with its coverage, which may reach past the walls, fits the box.
         const QRectF extent = coverageExtent();
         m_scale = std::min(DrawnWidth / extent.width(), DrawnHeight / extent.height());
+        if (!std::isfinite(m_scale) || m_scale <= 0)
+            m_scale = 1; // a room without a size: its texts at least
         const QPointF extentAt(Margin + LeftBand, Margin + HeaderHeight + TopBand);
         m_drawn = QRectF(extentAt, extent.size() * m_scale);
         m_walls = QRectF(extentAt - extent.topLeft() * m_scale, QSizeF(room.length, room.width) * m_scale);
@@ -253,7 +256,9 @@ private:
         addExtension(m_walls.bottomLeft() + QPointF(0, Tick), QPointF(m_walls.left(), y + Tick));
         addExtension(m_walls.bottomRight() + QPointF(0, Tick), QPointF(m_walls.right(), y + Tick));
         addDimension(QPointF(m_walls.left(), y), QPointF(m_walls.right(), y));
-        addText(metres(m_room.length), m_plain, QRectF(m_walls.left(), y - 18, m_walls.width(), 17),
+        const QString length = metres(m_room.length);
+        const double lengthWidth = std::max(m_walls.width(), textWidth(length, m_plain) + 8);
+        addText(length, m_plain, QRectF(m_walls.center().x() - lengthWidth / 2, y - 18, lengthWidth, 17),
                 Qt::AlignHCenter | Qt::AlignBottom);
 
         const double x = m_drawn.right() + DimensionOffset;
@@ -272,18 +277,35 @@ private:
         addLine(centre + QPointF(-CrossHalf, CrossHalf), centre + QPointF(CrossHalf, -CrossHalf), pen, layer);
     }
 
-    // The cross and its level beside it, on the side where the room has space for it.
+    // The cross and its level in a box beside it: of the four corners round the cross, the first whose
+    // box stays within the walls and clear of the loudspeakers; above on the right when none is.
     void addWorstPoint()
     {
         const QPointF point = at(m_layout.worstPoint);
         addCross(point, SceneLayer::Coverage);
         const QString text = QStringLiteral("L = %1 дБА").arg(levelText(m_result.worst));
-        const double width = textWidth(text, m_bold) + 4;
-        const bool left = point.x() + CrossHalf + width > m_walls.right();
-        const bool below = point.y() - CrossHalf - 18 < m_walls.top();
-        const QRectF box(left ? point.x() - CrossHalf - 2 - width : point.x() + CrossHalf + 2,
-                         below ? point.y() + CrossHalf : point.y() - CrossHalf - 18, width, 18);
-        addText(text, m_bold, box, (left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, WorstInk);
+        const QSizeF size(textWidth(text, m_bold) + 8, 18);
+        const double gap = CrossHalf + 2;
+        const std::array corners = {point + QPointF(gap, -gap - size.height()), point + QPointF(gap, gap),
+                                    point + QPointF(-gap - size.width(), -gap - size.height()),
+                                    point + QPointF(-gap - size.width(), gap)};
+        QRectF box(corners[0], size);
+        for (const QPointF &corner : corners) {
+            const QRectF candidate(corner, size);
+            if (m_walls.contains(candidate) && clearOfLoudspeakers(candidate)) {
+                box = candidate;
+                break;
+            }
+        }
+        m_scene.addRect(box, QPen(WorstInk, 0.8), Qt::white, SceneLayer::Coverage);
+        addText(text, m_bold, box, Qt::AlignCenter, WorstInk);
+    }
+
+    bool clearOfLoudspeakers(const QRectF &box) const
+    {
+        const QRectF near = box.adjusted(-SpeakerRadius, -SpeakerRadius, SpeakerRadius, SpeakerRadius);
+        return std::none_of(m_layout.loudspeakers.begin(), m_layout.loudspeakers.end(),
+                            [&](const RoomPoint &speaker) { return near.contains(at(speaker)); });
     }
 
     // Each mark with a sample and its meaning in words, then the scale bar; the bottom of the last line.

@@ -3,7 +3,9 @@
 #include "pictures/room_plan_fixtures.h"
 #include "project_documents/drawing_sheet.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <utility>
 
 // A room's plan as a DXF drawing, read back by a CAD library: its walls, loudspeakers, coverage and
 // texts on their layers, where the sheet puts the picture.

@@ -2,11 +2,14 @@
 
 #include "pictures/picture_scene.h"
 #include "pictures/room_plan.h"
+#include "sound_level/norms_profile.h"
 #include "sound_level/room_calculation.h"
 #include "sound_level/room_fixtures.h"
 
 #include <QStringList>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <ostream>
 
 // The rooms of the method's worked examples with their plans, and the plan's parts read back from its
 // scene.
@@ -47,6 +50,8 @@ inline QList<PlanCase> planCases()
         room.zone = 3;
         room.speakerHeight = 3.0;
     });
+    const Room passage = with(testRoom(2, 50, 3, 60, Mounting::Ceiling, CeilingSpeaker.name),
+                              [](Room &room) { room.name = QStringLiteral("Переход"); });
     const Room gallery = with(testRoom(10, 1, 6, 60, Mounting::Wall, NarrowSpeaker.name),
                               [](Room &room) { room.name = QStringLiteral("Галерея"); });
     return {
@@ -74,6 +79,12 @@ inline QList<PlanCase> planCases()
           QStringLiteral("L = 74,7 дБА"), QStringLiteral("20,00 м"), QStringLiteral("12,00 м"),
           QStringLiteral("5 м"),
           QStringLiteral("громкоговоритель на стене, верх на высоте 3 м: по 2 шт. на двух длинных стенах")}},
+        {"narrow passage on the ceiling",
+         passage,
+         24,
+         600 / 50.9167, // the circles reach 0,46 m past the end walls
+         {QStringLiteral("Зона 1, «Переход»: 24 шт. × 0,75 Вт, потолок"), QStringLiteral("b = 2,08 м"),
+          QStringLiteral("2,00 м"), QStringLiteral("50,00 м"), QStringLiteral("20 м")}},
         {"far line outside the beam",
          gallery,
          1,

@@ -2,6 +2,7 @@
 #include "room_plan_fixtures.h"
 #include "svg_text.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // A room's plan as drawn: to scale, every loudspeaker with its coverage where the layout puts it, the
