@@ -3,6 +3,7 @@
 #include "svg_text.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 // A room's plan as drawn: to scale, every loudspeaker with its coverage where the layout puts it, the
@@ -134,6 +135,15 @@ TEST(RoomPlanText, ALongNameIsShortenedAndKeptWhole)
     const QString caption = QStringLiteral("Зона 1, «%1»: 24 шт. × 0,75 Вт, потолок").arg(room.name);
     EXPECT_TRUE(labelTitles(svg).contains(caption));
     EXPECT_LE(picture.size.width(), 2000) << "the picture does not grow with the name";
+}
+
+TEST(RoomPlanText, ARoomWithoutASizeStillHasItsWords)
+{
+    Room room;
+    room.name = QStringLiteral("Пусто");
+    const Picture picture = roomPlanPicture(room, RoomResult{}, CeilingSpeaker);
+    EXPECT_TRUE(std::isfinite(picture.size.width()) && std::isfinite(picture.size.height()));
+    EXPECT_TRUE(visibleTexts(pictureSvg(picture)).join(QString()).contains(QStringLiteral("«Пусто»")));
 }
 
 } // namespace
