@@ -64,7 +64,7 @@ TEST(CalculationContent, SectionsComeInOrderAndEveryTableFillsTheFrame)
               (QStringList{QStringLiteral("1. Нормы"), QStringLiteral("2. Методика"),
                            QStringLiteral("3. Громкоговорители"), QStringLiteral("4. Помещения"),
                            QStringLiteral("5. Итоги по зонам"), QStringLiteral("6. Линии громкоговорителей"),
-                           QStringLiteral("7. Мощность усилителей")}));
+                           QStringLiteral("7. Мощность усилителей"), QStringLiteral("8. Планы помещений")}));
     for (const ContentTable &table : tables(content.blocks)) {
         double width = 0;
         for (double column : table.widthsMm)
@@ -181,6 +181,33 @@ TEST(CalculationContent, TheAmplifiersAreSetAgainstTheZonePowersWithTheReserve)
     EXPECT_TRUE(said.contains(QStringLiteral("Усилители не подобраны: подбор оборудования не выполнен")));
     EXPECT_TRUE(said.contains(QStringLiteral("по расчёту уровня звука 127,5 Вт больше")))
         << said.toStdString();
+}
+
+TEST(CalculationContent, EachPlanStandsForTheRoomsAlikeWithIt)
+{
+    ProjectCard card = acousticCard();
+    for (const char *name : {"Офис 102", "Офис 103"})
+        card.acoustics.rooms.append(with(card.acoustics.rooms.first(), [&](Room &room) {
+            room.name = QString::fromUtf8(name);
+            room.zone = 3;
+        }));
+    // The same office in a quieter noise is held to another level, which its plan shows: a plan of its own.
+    card.acoustics.rooms.append(with(card.acoustics.rooms.first(), [](Room &room) {
+        room.name = QStringLiteral("Офис 104");
+        room.noise = 50;
+    }));
+    const QList<ContentBlock> plans = section(acousticContent(card), QStringLiteral("8. Планы помещений"));
+    ASSERT_EQ(plans.size(), 2);
+    ASSERT_EQ(plans.last().kind, Kind::Pictures);
+    QStringList captions;
+    for (const Picture &picture : plans.last().pictures) {
+        captions.append(picture.title);
+        EXPECT_FALSE(picture.size.isEmpty());
+    }
+    // The room without a result has none.
+    EXPECT_EQ(captions, (QStringList{"№ 1. План помещения «Офис 101»; такой же план у № 6, 7",
+                                     "№ 2. План помещения «Коридор»", "№ 3. План помещения «Спальня»",
+                                     "№ 4. План помещения «Цех»", "№ 8. План помещения «Офис 104»"}));
 }
 
 } // namespace
