@@ -7,7 +7,6 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 namespace orvika {
 namespace {
@@ -84,9 +83,9 @@ public:
     {
         // The room with its coverage, which may reach past the walls, fits the box.
         const QRectF extent = coverageExtent();
-        m_scale = std::min(DrawnWidth / extent.width(), DrawnHeight / extent.height());
-        if (!std::isfinite(m_scale) || m_scale <= 0)
-            m_scale = 1; // a room without a size: its texts at least
+        // A room without a size (never calculated) keeps its texts at least.
+        if (extent.width() > 0 && extent.height() > 0)
+            m_scale = std::min(DrawnWidth / extent.width(), DrawnHeight / extent.height());
         const QPointF extentAt(Margin + LeftBand, Margin + HeaderHeight + TopBand);
         m_drawn = QRectF(extentAt, extent.size() * m_scale);
         m_walls = QRectF(extentAt - extent.topLeft() * m_scale, QSizeF(room.length, room.width) * m_scale);
@@ -163,6 +162,18 @@ private:
         return extent;
     }
 
+    // Outlined and lightly filled: a CAD drawing has the circle alone.
+    void addCoverageCircle(const QPointF &centre, double radius)
+    {
+        const QPointF corner(radius, radius);
+        m_scene.items.emplace_back(SceneShape{SceneShape::Kind::Dot,
+                                              QRectF(centre - corner, centre + corner),
+                                              {},
+                                              QPen(CoverageInk, 1),
+                                              CoverageFill,
+                                              SceneLayer::Coverage});
+    }
+
     // The far line of a wall's loudspeakers: at the listening height, the throw away from their wall.
     double farLine(qsizetype speaker) const
     {
@@ -176,16 +187,8 @@ private:
             const double radius = m_layout.coverage * m_scale;
             if (radius <= 0)
                 return;
-            for (const RoomPoint &speaker : m_layout.loudspeakers) {
-                const QPointF centre = at(speaker);
-                const QPointF corner(radius, radius);
-                m_scene.items.emplace_back(SceneShape{SceneShape::Kind::Dot,
-                                                      QRectF(centre - corner, centre + corner),
-                                                      {},
-                                                      ink,
-                                                      CoverageFill,
-                                                      SceneLayer::Coverage});
-            }
+            for (const RoomPoint &speaker : m_layout.loudspeakers)
+                addCoverageCircle(at(speaker), radius);
             return;
         }
         // Two walls share the far line in the middle of the room.
@@ -334,21 +337,13 @@ private:
                     .arg(metres(m_layout.throwDistance), russianNumber(m_room.listening)),
                 m_bold, WorstInk);
         } else {
-            const QPen ink(CoverageInk, 1);
-            if (m_room.mounting == Mounting::Ceiling) {
-                const QPointF corner(8, 8);
-                m_scene.items.emplace_back(SceneShape{SceneShape::Kind::Dot,
-                                                      QRectF(coverage - corner, coverage + corner),
-                                                      {},
-                                                      ink,
-                                                      CoverageFill,
-                                                      SceneLayer::Coverage});
-            } else {
+            if (m_room.mounting == Mounting::Ceiling)
+                addCoverageCircle(coverage, 8);
+            else
                 m_scene.addShape(SceneShape::Kind::Polygon,
                                  QPolygonF({coverage + QPointF(0, -8), coverage + QPointF(12, 8),
                                             coverage + QPointF(-12, 8)}),
-                                 ink, Qt::NoBrush, SceneLayer::Coverage);
-            }
+                                 QPen(CoverageInk, 1), Qt::NoBrush, SceneLayer::Coverage);
             row(coverageText(), m_plain, Qt::black);
         }
 
