@@ -301,7 +301,7 @@ private:
             }
         }
         m_scene.addRect(box, QPen(WorstInk, 0.8), Qt::white, SceneLayer::Coverage);
-        addText(text, m_bold, box, Qt::AlignCenter, WorstInk);
+        addText(text, m_bold, box.adjusted(3, 0, -3, 0), Qt::AlignCenter, WorstInk);
     }
 
     bool clearOfLoudspeakers(const QRectF &box) const
