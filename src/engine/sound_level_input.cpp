@@ -48,20 +48,6 @@ QString figureText(double value)
     return russianDecimal(value, 3);
 }
 
-QString layoutText(const Room &room, const RoomResult &result)
-{
-    const RoomLayout &layout = result.layout;
-    switch (room.mounting) {
-    case Mounting::Ceiling:
-        return QStringLiteral("%1 × %2").arg(layout.columns).arg(layout.rows);
-    case Mounting::Wall:
-        return QStringLiteral("%1 на стене").arg(layout.columns);
-    case Mounting::Walls:
-        return QStringLiteral("%1 + %1").arg(layout.columns);
-    }
-    return {};
-}
-
 QString verdictsText(const RoomResult &result)
 {
     QStringList notMet, light;
@@ -75,6 +61,22 @@ QString verdictsText(const RoomResult &result)
                                     : QStringLiteral("не выполнено: ") + notMet.join(QStringLiteral("; "));
     if (!light.isEmpty())
         text += QStringLiteral("; ") + light.join(QStringLiteral("; "));
+    return text;
+}
+
+QString verdictsSummary(const RoomResult &result)
+{
+    QStringList notMet, light;
+    for (const Verdict &verdict : result.verdicts) {
+        if (verdict.outcome == Verdict::Outcome::NotMet)
+            notMet.append(verdict.clause);
+        else if (verdict.outcome == Verdict::Outcome::LightSignals)
+            light.append(verdict.clause);
+    }
+    QString text = notMet.isEmpty() ? QStringLiteral("нормы выполнены")
+                                    : QStringLiteral("не выполнены п. ") + notMet.join(QStringLiteral(", "));
+    if (!light.isEmpty())
+        text += QStringLiteral("; п. %1: световые оповещатели").arg(light.join(QStringLiteral(", ")));
     return text;
 }
 

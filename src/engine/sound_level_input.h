@@ -2,6 +2,7 @@
 
 #include "sound_level/acoustic_data.h"
 #include "sound_level/room_calculation.h"
+#include "sound_level/room_table.h" // layoutText, shared with the documents
 
 #include <QList>
 #include <QString>
@@ -20,10 +21,10 @@ QString tapsText(const QList<double> &taps);
 // A figure for a field: "2,85", "1,5", "40".
 QString figureText(double value);
 
-// Where the loudspeakers go: "6 × 4" on the ceiling, "3 на стене" on one wall, "2 + 2" on two.
-QString layoutText(const Room &room, const RoomResult &result);
 // "нормы выполнены", or the clauses not met with their figures; light signals are named either way.
 QString verdictsText(const RoomResult &result);
+// The same for a table's cell: "не выполнены п. 4.2, 4.4", "нормы выполнены; п. 4.5: световые оповещатели".
+QString verdictsSummary(const RoomResult &result);
 
 // Why the library cannot take the entry (the field and what it takes); empty when it can. others are
 // the library's other entries: a name is taken once.

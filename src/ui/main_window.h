@@ -90,6 +90,7 @@ private:
     void connectProjectRules();
     void editProjectCard();
     void editLoudspeakerLines();
+    void editSoundLevel();
     void exportSpecification(SpecificationFormat format);
     void exportStructuralScheme();
 
@@ -169,8 +170,8 @@ public:
             *exportSchemePdfAction = nullptr, *compareWithSavedAction = nullptr,
             *compareTwoSavedAction = nullptr, *recheckSavedAction = nullptr;
 
-    // Menu "Проект": the project's card and its loudspeaker lines.
-    QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr;
+    // Menu "Проект": the project's card, its loudspeaker lines and the rooms' sound level.
+    QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr, *soundLevelAction = nullptr;
 };
 
 } // namespace orvika

@@ -373,6 +373,8 @@ void MainWindow::buildMenu()
     projectCardAction->setObjectName(QStringLiteral("projectCard"));
     loudspeakerLinesAction = project->addAction(QStringLiteral("Линии громкоговорителей…"));
     loudspeakerLinesAction->setObjectName(QStringLiteral("loudspeakerLines"));
+    soundLevelAction = project->addAction(QStringLiteral("Расчёт уровня звука…"));
+    soundLevelAction->setObjectName(QStringLiteral("soundLevel"));
 }
 
 void MainWindow::buildSourceFrame()

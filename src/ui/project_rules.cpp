@@ -3,6 +3,7 @@
 #include "ui/loudspeaker_lines_dialog.h"
 #include "ui/main_window.h"
 #include "ui/project_card_dialog.h"
+#include "ui/sound_level_dialog.h"
 
 #include <QAction>
 
@@ -14,6 +15,7 @@ void MainWindow::connectProjectRules()
 {
     connect(projectCardAction, &QAction::triggered, this, &MainWindow::editProjectCard);
     connect(loudspeakerLinesAction, &QAction::triggered, this, &MainWindow::editLoudspeakerLines);
+    connect(soundLevelAction, &QAction::triggered, this, &MainWindow::editSoundLevel);
     connect(exportGostPdfAction, &QAction::triggered, this,
             [this] { exportSpecification(SpecificationFormat::Pdf); });
     connect(exportGostExcelAction, &QAction::triggered, this,
@@ -32,6 +34,14 @@ void MainWindow::editProjectCard()
 void MainWindow::editLoudspeakerLines()
 {
     LoudspeakerLinesDialog dialog(m_model, m_seam, m_dialogs, this);
+    dialog.exec();
+}
+
+// The rooms are kept by OK; the library as it is edited, and the lines when the zones are carried into them.
+void MainWindow::editSoundLevel()
+{
+    SoundLevelDialog dialog(m_model, m_seam, m_dialogs, this);
+    dialog.tellLibraryProblem();
     dialog.exec();
 }
 

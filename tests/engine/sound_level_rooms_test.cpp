@@ -122,7 +122,14 @@ TEST_F(SoundLevelRoomsTest, EachRoomShowsItsLayoutAndVerdicts)
     EXPECT_EQ(layoutText(rooms.acoustics().rooms[1], *results[1].result), u"3 на стене");
     EXPECT_TRUE(verdictsText(*results[1].result).startsWith(u"не выполнено: п. 4.2: 74,8 дБА < 75,0 дБА"))
         << verdictsText(*results[1].result).toStdString();
+    EXPECT_EQ(verdictsSummary(*results[1].result), u"не выполнены п. 4.2");
     EXPECT_EQ(layoutText(rooms.acoustics().rooms[2], *results[2].result), u"2 + 2");
+    EXPECT_EQ(verdictsSummary(*results[2].result), u"не выполнены п. 4.2");
+    // Noise over 95 dBA: light signals go with the sound, whether or not the level is reached.
+    ASSERT_EQ(rooms.setRoom(-1, testRoom(10, 10, 4, 96, Mounting::Ceiling, Ceiling)), QString());
+    EXPECT_EQ(verdictsSummary(*rooms.calculations()[3].result),
+              u"не выполнены п. 4.2; п. 4.5: световые оповещатели");
+    EXPECT_TRUE(verdictsText(*rooms.calculations()[3].result).endsWith(u"нужны и световые оповещатели"));
 }
 
 TEST_F(SoundLevelRoomsTest, TheLibraryFileRoundTripsAndTheCardKeepsCopiesApart)

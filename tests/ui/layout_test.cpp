@@ -266,12 +266,16 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
     EXPECT_EQ(bar[2]->text(), QStringLiteral("Проект"));
     ASSERT_TRUE(bar[2]->menu());
     EXPECT_EQ(bar[2]->menu()->actions(),
-              (QList<QAction *>{window->projectCardAction, window->loudspeakerLinesAction}));
+              (QList<QAction *>{window->projectCardAction, window->loudspeakerLinesAction,
+                                window->soundLevelAction}));
     EXPECT_EQ(window->projectCardAction->text(), QStringLiteral("Сведения о проекте…"));
     EXPECT_TRUE(window->projectCardAction->isEnabled());
     EXPECT_EQ(window->loudspeakerLinesAction->text(), QStringLiteral("Линии громкоговорителей…"));
     EXPECT_EQ(window->loudspeakerLinesAction->objectName(), QStringLiteral("loudspeakerLines"));
     EXPECT_TRUE(window->loudspeakerLinesAction->isEnabled());
+    EXPECT_EQ(window->soundLevelAction->text(), QStringLiteral("Расчёт уровня звука…"));
+    EXPECT_EQ(window->soundLevelAction->objectName(), QStringLiteral("soundLevel"));
+    EXPECT_TRUE(window->soundLevelAction->isEnabled());
 }
 
 TEST_F(MainWindowDesign, MembersAreTheNamedControls)
