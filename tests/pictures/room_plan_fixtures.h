@@ -10,6 +10,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <string>
 
 // The rooms of the method's worked examples with their plans, and the plan's parts read back from its
 // scene.
@@ -33,6 +34,11 @@ struct PlanCase
 inline void PrintTo(const PlanCase &plan, std::ostream *out)
 {
     *out << plan.title;
+}
+
+inline std::string caseName(const ::testing::TestParamInfo<PlanCase> &info)
+{
+    return QString::fromLatin1(info.param.title).replace(u' ', u'_').toStdString();
 }
 
 inline QList<PlanCase> planCases()

@@ -121,11 +121,7 @@ TEST_P(RoomPlan, SaysEverythingInWords)
     EXPECT_TRUE(svg.contains(QStringLiteral("Масштаб")));
 }
 
-INSTANTIATE_TEST_SUITE_P(WorkedRooms, RoomPlan, ::testing::ValuesIn(planCases()), [](const auto &info) {
-    QString name = QString::fromLatin1(info.param.title);
-    name.replace(u' ', u'_');
-    return name.toStdString();
-});
+INSTANTIATE_TEST_SUITE_P(WorkedRooms, RoomPlan, ::testing::ValuesIn(planCases()), caseName);
 
 TEST(RoomPlanText, ALongNameIsShortenedAndKeptWhole)
 {
