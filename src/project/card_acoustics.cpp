@@ -56,6 +56,15 @@ QJsonObject unknownKeys(QJsonObject object, std::initializer_list<const char *> 
     return object;
 }
 
+// A figure the file does not state (absent, or left out as out of range) is NaN: never a guess, and
+// written back as null.
+constexpr double NotStated = std::numeric_limits<double>::quiet_NaN();
+
+QJsonValue figureJson(double value)
+{
+    return std::isfinite(value) ? QJsonValue(value) : QJsonValue();
+}
+
 const std::initializer_list<const char *> LoudspeakerKeys = {"name", "sensitivity", "taps", "angle"};
 const std::initializer_list<const char *> RoomKeys = {
     "zone",   "name",      "kind",     "noise",   "sleeping",      "length",     "width",
@@ -65,8 +74,7 @@ LoudspeakerData readLoudspeaker(const JsonValues &values, const QJsonObject &obj
 {
     LoudspeakerData loudspeaker;
     values.text("name", loudspeaker.name);
-    loudspeaker.sensitivity =
-        values.number("sensitivity", SensitivityRule).value_or(std::numeric_limits<double>::quiet_NaN());
+    loudspeaker.sensitivity = values.number("sensitivity", SensitivityRule).value_or(NotStated);
     const QJsonArray taps = values.array("taps");
     for (const QJsonValue &tap : taps) {
         if (tap.isDouble() && TapRule.admits(tap.toDouble()))
@@ -78,7 +86,7 @@ LoudspeakerData readLoudspeaker(const JsonValues &values, const QJsonObject &obj
     loudspeaker.taps.erase(std::unique(loudspeaker.taps.begin(), loudspeaker.taps.end()),
                            loudspeaker.taps.end());
     loudspeaker.angle =
-        values.number("angle", isCoverageAngle, QString::fromUtf8(CoverageAngleRange)).value_or(0);
+        values.number("angle", isCoverageAngle, QString::fromUtf8(CoverageAngleRange)).value_or(NotStated);
     loudspeaker.kept = unknownKeys(object, LoudspeakerKeys);
     return loudspeaker;
 }
@@ -90,15 +98,15 @@ Room readRoom(const JsonValues &values, const QJsonObject &object, int zone)
     values.text("name", room.name);
     values.text("kind", room.kind);
     // No noise is no room to judge: 0 dBA would pass a room whose noise was mistyped.
-    room.noise = values.number("noise", NoiseRule).value_or(std::numeric_limits<double>::quiet_NaN());
+    room.noise = values.number("noise", NoiseRule).value_or(NotStated);
     const QJsonValue sleeping = values.value("sleeping");
     if (sleeping.isBool())
         room.sleeping = sleeping.toBool();
     else if (given(sleeping))
         values.drop("sleeping", sleeping, QStringLiteral("true или false"));
-    room.length = values.number("length", DimensionRule).value_or(0);
-    room.width = values.number("width", DimensionRule).value_or(0);
-    room.height = values.number("height", DimensionRule).value_or(0);
+    room.length = values.number("length", DimensionRule).value_or(NotStated);
+    room.width = values.number("width", DimensionRule).value_or(NotStated);
+    room.height = values.number("height", DimensionRule).value_or(NotStated);
     room.listening = values.number("listening", DimensionRule).value_or(room.listening);
     readChoice(values, "mounting", Mountings, room.mounting);
     readChoice(values, "density", Densities, room.density);
@@ -143,7 +151,7 @@ QJsonObject loudspeakerDataJson(const LoudspeakerData &loudspeaker)
     for (double tap : loudspeaker.taps)
         taps.append(tap);
     object.insert(QStringLiteral("taps"), taps);
-    object.insert(QStringLiteral("angle"), loudspeaker.angle);
+    object.insert(QStringLiteral("angle"), figureJson(loudspeaker.angle));
     return object;
 }
 
@@ -153,12 +161,12 @@ QJsonObject roomJson(const Room &room)
     object.insert(QStringLiteral("zone"), room.zone);
     object.insert(QStringLiteral("name"), room.name);
     object.insert(QStringLiteral("kind"), room.kind);
-    object.insert(QStringLiteral("noise"), std::isfinite(room.noise) ? QJsonValue(room.noise) : QJsonValue());
+    object.insert(QStringLiteral("noise"), figureJson(room.noise));
     object.insert(QStringLiteral("sleeping"), room.sleeping);
-    object.insert(QStringLiteral("length"), room.length);
-    object.insert(QStringLiteral("width"), room.width);
-    object.insert(QStringLiteral("height"), room.height);
-    object.insert(QStringLiteral("listening"), room.listening);
+    object.insert(QStringLiteral("length"), figureJson(room.length));
+    object.insert(QStringLiteral("width"), figureJson(room.width));
+    object.insert(QStringLiteral("height"), figureJson(room.height));
+    object.insert(QStringLiteral("listening"), figureJson(room.listening));
     object.insert(QStringLiteral("mounting"), nameOf(Mountings, room.mounting));
     object.insert(QStringLiteral("density"), nameOf(Densities, room.density));
     object.insert(QStringLiteral("speakerHeight"),

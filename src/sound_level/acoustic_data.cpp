@@ -21,9 +21,10 @@ bool operator==(const LoudspeakerData &a, const LoudspeakerData &b)
 bool operator==(const Room &a, const Room &b)
 {
     return a.zone == b.zone && a.name == b.name && a.kind == b.kind && sameFigure(a.noise, b.noise) &&
-           a.sleeping == b.sleeping && a.length == b.length && a.width == b.width && a.height == b.height &&
-           a.listening == b.listening && a.mounting == b.mounting && a.density == b.density &&
-           a.speakerHeight == b.speakerHeight && a.loudspeaker == b.loudspeaker && a.kept == b.kept;
+           a.sleeping == b.sleeping && sameFigure(a.length, b.length) && sameFigure(a.width, b.width) &&
+           sameFigure(a.height, b.height) && sameFigure(a.listening, b.listening) &&
+           a.mounting == b.mounting && a.density == b.density && a.speakerHeight == b.speakerHeight &&
+           a.loudspeaker == b.loudspeaker && a.kept == b.kept;
 }
 
 } // namespace orvika

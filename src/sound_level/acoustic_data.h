@@ -15,8 +15,9 @@ struct LoudspeakerData
     QString name;           // "name": a catalogue loudspeaker or a typed name
     double sensitivity = 0; // "sensitivity": dB SPL at 1 W and 1 m; NaN: not stated
     QList<double> taps;     // "taps": the transformer's taps, W, ascending
-    double angle = 0;       // "angle": the included coverage angle at -6 dB, degrees, 0 < angle < 180
-    QJsonObject kept;       // the entry's keys this program does not know, written back as they were
+    double angle =
+        0; // "angle": the included coverage angle at -6 dB, degrees, 0 < angle < 180; NaN: not stated
+    QJsonObject kept; // the entry's keys this program does not know, written back as they were
 
     // A figure the card does not state is NaN; two of them are the same.
     friend bool operator==(const LoudspeakerData &, const LoudspeakerData &);
@@ -27,7 +28,8 @@ enum class Mounting { Ceiling, Wall, Walls };
 // "density": "minimum" (every point covered) | "full" (each edge reaches the neighbour's axis)
 enum class Density { Minimum, Full };
 
-// One room of a zone ("acoustics.rooms[]").
+// One room of a zone ("acoustics.rooms[]"). A figure a card does not state (noise, length, width, height)
+// is NaN: the room is then not calculated.
 struct Room
 {
     int zone = 1;                          // "zone"

@@ -1,6 +1,7 @@
 #include "project/card_acoustics.h"
 #include "project/loudspeaker_library_file.h"
 #include "project/project_card_file.h"
+#include "sound_level/room_calculation.h"
 #include "support/file_faults.h"
 
 #include <QFile>
@@ -204,21 +205,26 @@ TEST(CardAcoustics, FiguresNotStatedStayNotStated)
     QJsonArray rooms = acoustics.value(u"rooms").toArray();
     QJsonObject room = rooms.at(0).toObject();
     room.remove(u"noise");
+    room.remove(u"height");
     rooms.replace(0, room);
     QJsonArray loudspeakers = acoustics.value(u"loudspeakers").toArray();
     QJsonObject loudspeaker = loudspeakers.at(0).toObject();
     loudspeaker.insert(u"sensitivity", 900);
+    loudspeaker.insert(u"angle", 180);
     loudspeakers.replace(0, loudspeaker);
     acoustics.insert(u"rooms", rooms);
     acoustics.insert(u"loudspeakers", loudspeakers);
     object.insert(u"acoustics", acoustics);
 
     const ProjectCardRead read = readBack(QJsonDocument(object).toJson());
-    ASSERT_EQ(read.dropped.size(), 1);
+    ASSERT_EQ(read.dropped.size(), 2);
     const ProjectCardRead again = readBack(projectCardJson(read.card));
     EXPECT_TRUE(again.dropped.isEmpty());
     EXPECT_EQ(again.card, read.card);
     EXPECT_NE(again.card.acoustics.rooms.at(0), card.acoustics.rooms.at(0));
+    const RoomCalculation calculation =
+        calculateRoom(again.card.acoustics.rooms.at(0), again.card.acoustics.loudspeakers, sp3_13130_2009());
+    EXPECT_FALSE(calculation.result);
 }
 
 } // namespace
