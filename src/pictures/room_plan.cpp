@@ -12,7 +12,8 @@ namespace orvika {
 namespace {
 
 constexpr double Margin = 20;
-// The room is drawn as large as fits this box, whatever its size: a plan is read, not measured.
+// The room with its coverage is drawn as large as fits this box, whatever its size: a plan is read,
+// not measured, and its scale bar gives the scale.
 constexpr double DrawnWidth = 900;
 constexpr double DrawnHeight = 600;
 // Room round the walls for the dimension lines and their figures.
@@ -224,7 +225,8 @@ private:
     void addPitches()
     {
         const QList<RoomPoint> &speakers = m_layout.loudspeakers;
-        if (m_layout.columns > 1) {
+        // Guarded, as a layout of fewer loudspeakers than its grid has nothing to measure.
+        if (m_layout.columns > 1 && speakers.size() > 1) {
             const QPointF a = at(speakers[0]);
             const QPointF b = at(speakers[1]);
             const double y = m_drawn.top() - DimensionOffset;
@@ -238,7 +240,7 @@ private:
             addText(text, m_plain, QRectF((a.x() + b.x() - width) / 2, y - 20, width, 18),
                     Qt::AlignHCenter | Qt::AlignBottom);
         }
-        if (m_room.mounting == Mounting::Ceiling && m_layout.rows > 1) {
+        if (m_room.mounting == Mounting::Ceiling && m_layout.rows > 1 && speakers.size() > m_layout.columns) {
             const QPointF a = at(speakers[0]);
             const QPointF b = at(speakers[m_layout.columns]);
             const double x = m_drawn.left() - DimensionOffset;
