@@ -21,6 +21,8 @@ const QLocale &russian()
 
 QString russianNumber(double value)
 {
+    if (!std::isfinite(value))
+        return {};
     // Whole figures, the most of them, need no locale.
     if (value == std::floor(value) && std::fabs(value) < 1e15)
         return QString::number(static_cast<long long>(value));
@@ -29,6 +31,8 @@ QString russianNumber(double value)
 
 QString russianFixed(double value, int decimals)
 {
+    if (!std::isfinite(value))
+        return {};
     const QString text = russian().toString(value, 'f', decimals);
     // A value that rounds to zero from below is zero to the reader.
     const bool zero = std::none_of(text.begin(), text.end(), [](QChar c) { return c >= u'1' && c <= u'9'; });
@@ -37,6 +41,8 @@ QString russianFixed(double value, int decimals)
 
 QString russianDecimal(double value, int decimals)
 {
+    if (!std::isfinite(value))
+        return {};
     QString text = russian().toString(value, 'f', decimals);
     if (text.contains(u',')) {
         while (text.endsWith(u'0'))

@@ -3,7 +3,8 @@
 #include <QString>
 
 // Figures written for a Russian reader, whatever the user's or the C library's locale: the documents, the
-// reasons of the rules, the lines and the CSV files all write them so.
+// reasons of the rules, the lines and the CSV files all write them so. A figure that is not a number (one a
+// file does not state) is written as nothing.
 namespace orvika {
 
 // A figure with a decimal comma and no digit grouping: 1897,5.

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <clocale>
 #include <cstdio>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace orvika {
@@ -26,6 +27,9 @@ TEST(RussianNumberTest, WritesADecimalCommaWithoutGrouping)
     EXPECT_EQ(russianFixed(-0.04, 1), QStringLiteral("0,0"));
     EXPECT_EQ(russianFixed(-0.06, 1), QStringLiteral("-0,1"));
     EXPECT_EQ(russianFixed(1234.56, 1), QStringLiteral("1234,6"));
+    // A figure a file does not state shows as nothing, never as "nan".
+    for (const double none : {std::nan(""), HUGE_VAL})
+        EXPECT_EQ(russianNumber(none) + russianDecimal(none, 2) + russianFixed(none, 1), QString());
     QLocale::setDefault(previous);
 }
 
