@@ -11,11 +11,13 @@
 #include "ui/loudspeaker_library_editor.h"
 #include "ui/output_file.h"
 #include "ui/picture_window.h"
+#include "ui/sound_level_plan_pdf.h"
 #include "ui/sound_level_plan_view.h"
 #include "ui/sound_level_room_editor.h"
 #include "ui/sound_level_rooms_table.h"
 
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -116,6 +118,8 @@ void SoundLevelDialog::buildRooms(QWidget *box)
     m_duplicateRoom = button(QStringLiteral("Дублировать"), "duplicateRoomButton", box);
     m_removeRoom = button(QStringLiteral("Удалить"), "removeRoomButton", box);
     m_showPlan = button(QStringLiteral("План помещения…"), "roomPlanButton", box);
+    m_planPdf = button(QStringLiteral("План в PDF…"), "roomPlanPdfButton", box);
+    m_planPdf->setToolTip(QStringLiteral("План выбранного помещения на листе A4"));
     for (QPushButton *b : {add, m_editRoom, m_duplicateRoom, m_removeRoom})
         b->setAccessibleDescription(QStringLiteral("Помещения"));
     connect(add, &QPushButton::clicked, this, &SoundLevelDialog::addRoom);
@@ -123,10 +127,12 @@ void SoundLevelDialog::buildRooms(QWidget *box)
     connect(m_duplicateRoom, &QPushButton::clicked, this, &SoundLevelDialog::duplicateRoom);
     connect(m_removeRoom, &QPushButton::clicked, this, &SoundLevelDialog::removeRoom);
     connect(m_showPlan, &QPushButton::clicked, this, &SoundLevelDialog::showPlan);
+    connect(m_planPdf, &QPushButton::clicked, this, &SoundLevelDialog::savePlanPdf);
     for (QPushButton *b : {add, m_editRoom, m_duplicateRoom, m_removeRoom})
         row->addWidget(b);
     row->addStretch(1);
     row->addWidget(m_showPlan);
+    row->addWidget(m_planPdf);
     column->addLayout(row);
 }
 
@@ -236,6 +242,7 @@ void SoundLevelDialog::roomSelected()
     m_verdicts->setVisible(index >= 0);
     m_plan->setPlan(plan, note);
     m_showPlan->setEnabled(plan.has_value());
+    m_planPdf->setEnabled(plan.has_value());
 }
 
 bool SoundLevelDialog::openRoomEditor(qsizetype index, const Room &start)
@@ -359,6 +366,19 @@ void SoundLevelDialog::showPlan()
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_planWindow = window;
     window->show();
+}
+
+void SoundLevelDialog::savePlanPdf()
+{
+    const std::optional<Picture> &plan = m_plan->plan();
+    if (!plan)
+        return;
+    const QString &folder = m_model.state().appDir;
+    const QString path = askOutputFile(m_dialogs, this, QStringLiteral("План помещения в PDF"), folder,
+                                       plan->title + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"),
+                                       windowProtectedFiles(folder));
+    if (!path.isEmpty())
+        announceWrite(m_dialogs, this, QFileInfo(path).fileName(), writeRoomPlanPdf(path, *plan));
 }
 
 void SoundLevelDialog::accept()

@@ -50,6 +50,7 @@ private:
     void removeLoudspeaker();
     void transfer();
     void showPlan();
+    void savePlanPdf();
     void refresh();
     void refreshLibrary();
     void libraryRowChosen();
@@ -68,7 +69,7 @@ private:
     QListWidget *m_library = nullptr;
     QLabel *m_libraryProblem = nullptr;
     QPushButton *m_editRoom = nullptr, *m_duplicateRoom = nullptr, *m_removeRoom = nullptr,
-                *m_showPlan = nullptr;
+                *m_showPlan = nullptr, *m_planPdf = nullptr;
     QPushButton *m_addLoudspeaker = nullptr, *m_editLoudspeaker = nullptr, *m_removeLoudspeaker = nullptr;
     QPushButton *m_transfer = nullptr;
     QPointer<QWidget> m_planWindow;

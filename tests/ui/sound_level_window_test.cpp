@@ -1,5 +1,6 @@
 #include "document_window.h"
 #include "engine/sound_level_input.h"
+#include "pictures/room_plan.h"
 #include "ui/loudspeaker_library_editor.h"
 #include "ui/sound_level_dialog.h"
 #include "ui/sound_level_room_editor.h"
@@ -134,6 +135,43 @@ TEST_F(SoundLevelWindow, ARoomTypedShowsItsResultsAndOkKeepsItInTheCard)
         },
         false);
     EXPECT_EQ(m().model().projectCard().acoustics.rooms.size(), 1);
+}
+
+TEST_F(SoundLevelWindow, TheSelectedRoomShowsItsPlanAndGoesToPdf)
+{
+    openWindow([this](Dialog &dialog) {
+        inEditor<SoundLevelRoomEditor>([](auto &editor) { typeOffice(editor); }, [&] { dialog.addRoom(); });
+        auto *table = dialog.findChild<Table *>(QStringLiteral("soundLevelRoomsTable"));
+        auto *plan = dialog.findChild<QWidget *>(QStringLiteral("roomPlanView"));
+        auto *open = dialog.findChild<QPushButton *>(QStringLiteral("roomPlanButton"));
+        auto *pdf = dialog.findChild<QPushButton *>(QStringLiteral("roomPlanPdfButton"));
+        EXPECT_EQ(table->selectedRoom(), 0) << "the room added is selected";
+        EXPECT_EQ(plan->accessibleName(), roomPlanTitle(dialog.rooms().acoustics().rooms[0]));
+        EXPECT_TRUE(dialog.findChild<QLabel *>(QStringLiteral("roomVerdictsLabel"))
+                        ->text()
+                        .contains(u"п. 4.2: 76,9 дБА ≥ 75,0 дБА"));
+
+        open->click();
+        auto *window = dialog.findChild<QDialog *>(QStringLiteral("roomPlanWindow"));
+        ASSERT_TRUE(window);
+        EXPECT_EQ(window->windowTitle(), roomPlanTitle(dialog.rooms().acoustics().rooms[0]));
+        window->close();
+
+        w->dialogs.fileAnswers.enqueue(dir.filePath(QStringLiteral("plan.pdf")));
+        pdf->click();
+        EXPECT_EQ(w->dialogs.takeMessages(), QStringList{"Сохранено как: plan.pdf"});
+        EXPECT_TRUE(dir.read(QStringLiteral("plan.pdf")).startsWith("%PDF"));
+
+        // A copy follows its room; removed, the table loses it.
+        dialog.findChild<QPushButton *>(QStringLiteral("duplicateRoomButton"))->click();
+        ASSERT_EQ(table->rowCount(), 2);
+        EXPECT_EQ(row(dialog, 1).value(Table::NameColumn), u"Офис 101 (копия)");
+        EXPECT_EQ(table->selectedRoom(), 1);
+        dialog.findChild<QPushButton *>(QStringLiteral("removeRoomButton"))->click();
+        EXPECT_EQ(table->rowCount(), 1);
+        EXPECT_EQ(table->selectedRoom(), -1);
+        EXPECT_FALSE(open->isEnabled()) << "no room selected, no plan";
+    });
 }
 
 TEST_F(SoundLevelWindow, BadInputInEveryFieldIsNamedAndTheEditorStaysOpen)
