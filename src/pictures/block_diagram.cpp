@@ -493,9 +493,7 @@ void addLink(PictureScene &scene, const DiagramLink &link)
     addArrow(scene, link.path, ink, layer);
     // Where a control link joins its channel, so crossing channels are not taken for joins.
     if (link.control && link.path.size() > 2)
-        scene.addShape(SceneShape::Kind::Dot,
-                       QPolygonF({link.path[1], link.path[1] + QPointF(JoinRadius, 0)}), Qt::NoPen, ink,
-                       layer);
+        scene.addDot(link.path[1], JoinRadius, ink, layer);
 }
 
 // The name in two lines: the words that fit on the first, the rest shortened on the second.

@@ -1,6 +1,7 @@
 #include "../documents/document_fixtures.h"
 #include "pictures/block_diagram.h"
 #include "pictures/picture.h"
+#include "pictures/picture_scene.h"
 #include "svg_text.h"
 
 #include <QElapsedTimer>
@@ -192,6 +193,28 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Installation{"Small", smallInstallation}, Installation{"SingleZone", singleZone},
                       Installation{"EveryOption", everyOption}, Installation{"Largest", largestInstallation}),
     [](const ::testing::TestParamInfo<Installation> &info) { return std::string(info.param.label); });
+
+// Where a control link joins its channel a dot is drawn, at the join: crossing channels are not joins.
+TEST(BlockDiagramJoins, EveryJoinOfAControlLinkHasItsDot)
+{
+    const BlockDiagram diagram = calculated(largestInstallation()).diagram;
+    QList<QPointF> joins;
+    for (const DiagramLink &link : diagram.links) {
+        if (link.control && link.path.size() > 2)
+            joins.append(link.path[1]);
+    }
+    ASSERT_FALSE(joins.isEmpty());
+    const Picture picture = blockDiagramPicture(diagram);
+    QList<QPointF> dots;
+    for (const SceneItem &item : picture.scene->items) {
+        if (const auto *shape = std::get_if<SceneShape>(&item);
+            shape && shape->kind == SceneShape::Kind::Dot) {
+            EXPECT_GT(shape->rect.width(), 0);
+            dots.append(shape->rect.center());
+        }
+    }
+    EXPECT_EQ(dots, joins);
+}
 
 // Who feeds a unit: the models of the boxes whose links end at it, in order; "" names the zones.
 struct FeedCase
