@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <optional>
 
 namespace orvika {
 namespace {
@@ -36,6 +37,8 @@ struct TextOp
     QString text;
     TextStyle style;
     bool fit; // wider than its box: brought down to fit when painted
+    // A line that fits: drawn from its baseline's left end (mm), without laying it out again.
+    std::optional<QPointF> baselineMm;
 };
 
 struct LineOp
@@ -80,6 +83,9 @@ public:
     {
         double heightMm;
         bool fits;
+        bool oneLine = false;
+        double widthMm = 0;
+        double ascentMm = 0;
     };
 
     Size operator()(const TextStyle &style, double widthMm, const QString &text)
@@ -90,7 +96,8 @@ public:
             return {line / m_scale(1), true};
         const int flags = int(style.alignment) | (style.wrap ? int(Qt::TextWordWrap) : 0);
         const QRectF bounds = metrics.boundingRect(QRectF(0, 0, m_scale(widthMm), 1e9), flags, text);
-        return {std::max(line, bounds.height()) / m_scale(1), bounds.width() <= m_scale(widthMm) + 0.5};
+        return {std::max(line, bounds.height()) / m_scale(1), bounds.width() <= m_scale(widthMm) + 0.5,
+                bounds.height() <= line * 1.01, bounds.width() / m_scale(1), metrics.ascent() / m_scale(1)};
     }
 
 private:
@@ -210,8 +217,11 @@ private:
         if (m_y == bodyTopMm())
             m_y += TextGapMm;
         sheet().texts.append(
-            {QRectF(Frame.left() + TextInsetMm, m_y, Frame.width() - 2 * TextInsetMm, height), text, style,
-             false});
+            {QRectF(Frame.left() + TextInsetMm, m_y, Frame.width() - 2 * TextInsetMm, height),
+             text,
+             style,
+             false,
+             {}});
         m_y += height + gapBelow;
     }
 
@@ -234,8 +244,16 @@ private:
                              height - CellInsetYMm);
             const TextStyle style = cellStyle(table, column, header);
             const QString text = row.value(column);
-            if (!text.isEmpty())
-                sheet().texts.append({box, text, style, !m_measure(style, box.width(), text).fits});
+            if (!text.isEmpty()) {
+                const Measure::Size size = m_measure(style, box.width(), text);
+                std::optional<QPointF> baseline;
+                if (size.fits && size.oneLine) {
+                    const double free = box.width() - size.widthMm;
+                    baseline = QPointF(box.left() + (style.alignment & Qt::AlignHCenter ? free / 2 : 0),
+                                       box.top() + size.ascentMm);
+                }
+                sheet().texts.append({box, text, style, !size.fits, baseline});
+            }
             x += width;
         }
         m_y += height;
@@ -294,7 +312,7 @@ private:
                 sheet().pictures.append({QRectF(x + 2, m_y, width - 4, PlanMm - PlanCaptionMm), &picture});
                 const QRectF caption(x + 2, m_y + PlanMm - PlanCaptionMm + 1, width - 4, PlanCaptionMm - 1);
                 const TextStyle style{CaptionMm, Qt::AlignHCenter | Qt::AlignTop, true};
-                sheet().texts.append({caption, picture.title, style, true});
+                sheet().texts.append({caption, picture.title, style, true, {}});
             }
             m_y += PlanMm;
         }
@@ -305,18 +323,39 @@ private:
     double m_y = bodyTopMm();
 };
 
-void paintText(QPainter &painter, const TextOp &text)
+// Sets a style's font only when it changes: a building's tables draw thousands of cells in one.
+class TextPainter
 {
-    if (text.fit) {
-        drawTextInBox(painter, text.boxMm, text.text, text.style);
-        return;
+public:
+    explicit TextPainter(QPainter &painter) : m_painter(painter), m_scale(*painter.device()) {}
+
+    void paint(const TextOp &text)
+    {
+        if (text.fit) {
+            drawTextInBox(m_painter, text.boxMm, text.text, text.style);
+            m_font.reset();
+            return;
+        }
+        const std::pair<double, bool> font{text.style.heightMm, text.style.underline};
+        if (m_font != font) {
+            m_painter.setFont(draftingFont(text.style));
+            m_painter.setPen(Qt::black);
+            m_font = font;
+        }
+        if (text.baselineMm) {
+            m_painter.drawText(m_scale(*text.baselineMm), text.text);
+            return;
+        }
+        m_painter.drawText(m_scale(text.boxMm),
+                           int(text.style.alignment) | (text.style.wrap ? int(Qt::TextWordWrap) : 0),
+                           text.text);
     }
-    const SheetScale scale(*painter.device());
-    painter.setFont(draftingFont(text.style));
-    painter.setPen(Qt::black);
-    painter.drawText(scale(text.boxMm),
-                     int(text.style.alignment) | (text.style.wrap ? int(Qt::TextWordWrap) : 0), text.text);
-}
+
+private:
+    QPainter &m_painter;
+    SheetScale m_scale;
+    std::optional<std::pair<double, bool>> m_font;
+};
 
 void paintSheet(QPainter &painter, const CalculationContent &content, const Sheet &sheet, qsizetype index,
                 qsizetype count)
@@ -329,8 +368,9 @@ void paintSheet(QPainter &painter, const CalculationContent &content, const Shee
         setLinePen(painter, line.widthMm);
         painter.drawLine(scale(line.mm));
     }
+    TextPainter texts(painter);
     for (const TextOp &text : sheet.texts)
-        paintText(painter, text);
+        texts.paint(text);
     const DrawingForm titleBlock = index == 0
                                        ? firstSheetTitleBlock(content.card, CalculationsName, int(count))
                                        : furtherSheetTitleBlock(content.card, int(index + 1));

@@ -97,23 +97,31 @@ ContentTable resultTable(const Acoustics &acoustics, const QList<RoomCalculation
     return results;
 }
 
+// One row a clause, the room named on its first: a cell of several lines would not survive every office
+// program.
 ContentTable verdictTable(const Acoustics &acoustics, const QList<RoomCalculation> &calculations)
 {
     ContentTable verdicts;
     verdicts.header = {
-        {QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Выводы по пунктам норм")}};
-    verdicts.widthsMm = {7, 30, 148};
-    verdicts.figures = {true, false, false};
+        {QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Пункт"), QStringLiteral("Вывод")}};
+    verdicts.widthsMm = {7, 30, 13, 135};
+    verdicts.figures = {true, false, true, false};
     for (qsizetype i = 0; i < calculations.size(); ++i) {
         const RoomCalculation &calculation = calculations.at(i);
-        QStringList words;
-        if (calculation.result) {
-            for (const Verdict &verdict : calculation.result->verdicts)
-                words.append(verdictWords(verdict));
-        } else {
-            words.append(calculation.error);
+        const QStringList room = {roomNumber(i), acoustics.rooms.at(i).name};
+        if (!calculation.result) {
+            verdicts.rows.append(room + QStringList{QString(), calculation.error});
+            continue;
         }
-        verdicts.rows.append({roomNumber(i), acoustics.rooms.at(i).name, words.join(u'\n')});
+        for (const Verdict &verdict : calculation.result->verdicts) {
+            QString words = verdictWords(verdict);
+            const QString clause = QStringLiteral("п. %1: ").arg(verdict.clause);
+            if (words.startsWith(clause))
+                words.remove(0, clause.size());
+            verdicts.rows.append(
+                (&verdict == &calculation.result->verdicts.first() ? room : QStringList{{}, {}}) +
+                QStringList{verdict.clause, words});
+        }
     }
     return verdicts;
 }
