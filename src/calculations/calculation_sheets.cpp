@@ -133,10 +133,10 @@ public:
             const ContentBlock &block = blocks.at(i);
             switch (block.kind) {
             case ContentBlock::Kind::Heading:
-                addHeading(block.text, i + 1 < blocks.size() ? leastOf(blocks.at(i + 1)) : 0);
+                addHeading(block.text, keptWith(blocks, i + 1));
                 break;
             case ContentBlock::Kind::Paragraph:
-                addParagraph(block.text);
+                addParagraph(block.text, leadsInto(blocks, i + 1) ? keptWith(blocks, i + 1) : 0);
                 break;
             case ContentBlock::Kind::Table:
                 addTable(block.table);
@@ -202,6 +202,25 @@ private:
         return 0;
     }
 
+    // A paragraph leads into a table or plans that follow it.
+    static bool leadsInto(const QList<ContentBlock> &blocks, qsizetype index)
+    {
+        return index < blocks.size() && (blocks.at(index).kind == ContentBlock::Kind::Table ||
+                                         blocks.at(index).kind == ContentBlock::Kind::Pictures);
+    }
+
+    // What goes over to a new sheet with the text before it: the block's start, and the start of what a
+    // paragraph leads into.
+    double keptWith(const QList<ContentBlock> &blocks, qsizetype index)
+    {
+        if (index >= blocks.size())
+            return 0;
+        double height = leastOf(blocks.at(index));
+        if (blocks.at(index).kind == ContentBlock::Kind::Paragraph && leadsInto(blocks, index + 1))
+            height += ParagraphGapMm + leastOf(blocks.at(index + 1));
+        return height;
+    }
+
     static TextStyle headingOr(const ContentBlock &block)
     {
         return block.kind == ContentBlock::Kind::Heading
@@ -230,9 +249,9 @@ private:
         addText({HeadingMm, Qt::AlignLeft | Qt::AlignTop, true}, text, HeadingGapMm, ParagraphGapMm, keep);
     }
 
-    void addParagraph(const QString &text)
+    void addParagraph(const QString &text, double keep)
     {
-        addText({ParagraphMm, Qt::AlignJustify | Qt::AlignTop, true}, text, 0, ParagraphGapMm, 0);
+        addText({ParagraphMm, Qt::AlignJustify | Qt::AlignTop, true}, text, 0, ParagraphGapMm, keep);
     }
 
     void placeRow(const ContentTable &table, const QStringList &row, double height, bool header)
