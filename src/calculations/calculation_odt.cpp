@@ -139,6 +139,8 @@ void fillDocument(QTextDocument &document, const CalculationContent &content)
 QByteArray calculationsOdt(const CalculationContent &content)
 {
     QTextDocument document;
+    // Built once and never edited: no undo history to keep.
+    document.setUndoRedoEnabled(false);
     document.setMetaInformation(QTextDocument::DocumentTitle, CalculationsName);
     fillDocument(document, content);
     QBuffer buffer;
