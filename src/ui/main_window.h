@@ -93,6 +93,7 @@ private:
     void editSoundLevel();
     void exportSpecification(SpecificationFormat format);
     void exportStructuralScheme();
+    void exportCalculations(bool pdf);
 
     // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
     void compareWithSaved();
@@ -167,7 +168,8 @@ public:
     QAction *printDocumentAction = nullptr, *exportPdfAction = nullptr, *exportCsvAction = nullptr,
             *exportExcelAction = nullptr, *rackViewAction = nullptr, *diagramViewAction = nullptr,
             *exportGostPdfAction = nullptr, *exportGostExcelAction = nullptr,
-            *exportSchemePdfAction = nullptr, *compareWithSavedAction = nullptr,
+            *exportSchemePdfAction = nullptr, *exportCalculationsPdfAction = nullptr,
+            *exportCalculationsOdtAction = nullptr, *compareWithSavedAction = nullptr,
             *compareTwoSavedAction = nullptr, *recheckSavedAction = nullptr;
 
     // Menu "Проект": the project's card, its loudspeaker lines and the rooms' sound level.

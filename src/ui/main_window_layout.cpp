@@ -354,6 +354,8 @@ void MainWindow::buildMenu()
     add(exportGostPdfAction, QStringLiteral("Спецификация по ГОСТ 21.110 (PDF)…"), "exportGostPdf");
     add(exportGostExcelAction, QStringLiteral("Спецификация по ГОСТ 21.110 (Excel)…"), "exportGostExcel");
     add(exportSchemePdfAction, QStringLiteral("Схема структурная (PDF)…"), "exportSchemePdf");
+    add(exportCalculationsPdfAction, QStringLiteral("Расчёты (PDF)…"), "exportCalculationsPdf");
+    add(exportCalculationsOdtAction, QStringLiteral("Расчёты (ODT)…"), "exportCalculationsOdt");
     documents->addSeparator();
     add(rackViewAction, QStringLiteral("Вид шкафа…"), "showRack");
     add(diagramViewAction, QStringLiteral("Блок-схема…"), "showDiagram");

@@ -254,9 +254,10 @@ void MainWindow::showModel()
     // The documents are offered while List3 shows a calculation that wrote its report.
     const bool finished = m_model.finishedCalculation().has_value();
     if (std::exchange(m_shown.finished, finished) != finished) {
-        for (QAction *action : {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction,
-                                exportGostPdfAction, exportGostExcelAction, exportSchemePdfAction,
-                                rackViewAction, diagramViewAction, compareWithSavedAction})
+        for (QAction *action :
+             {printDocumentAction, exportPdfAction, exportCsvAction, exportExcelAction, exportGostPdfAction,
+              exportGostExcelAction, exportSchemePdfAction, exportCalculationsPdfAction,
+              exportCalculationsOdtAction, rackViewAction, diagramViewAction, compareWithSavedAction})
             action->setEnabled(finished);
     }
 

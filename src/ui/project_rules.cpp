@@ -1,3 +1,4 @@
+#include "calculations/calculation_files.h"
 #include "pictures/proposal_pictures.h"
 #include "project_documents/scheme_sheet.h"
 #include "ui/loudspeaker_lines_dialog.h"
@@ -21,6 +22,8 @@ void MainWindow::connectProjectRules()
     connect(exportGostExcelAction, &QAction::triggered, this,
             [this] { exportSpecification(SpecificationFormat::Xlsx); });
     connect(exportSchemePdfAction, &QAction::triggered, this, &MainWindow::exportStructuralScheme);
+    connect(exportCalculationsPdfAction, &QAction::triggered, this, [this] { exportCalculations(true); });
+    connect(exportCalculationsOdtAction, &QAction::triggered, this, [this] { exportCalculations(false); });
 }
 
 void MainWindow::editProjectCard()
@@ -70,6 +73,21 @@ void MainWindow::exportStructuralScheme()
                                               finished.proposal, m_model.projectCard().lines);
                    return writeStructuralSchemePdf(path, diagram, m_model.projectCard());
                });
+}
+
+// The calculation part of the explanatory note: the rooms' sound level, the lines and the amplifiers'
+// power, on A4 sheets with the title blocks of a text document, or as ODT for the designer to edit.
+void MainWindow::exportCalculations(bool pdf)
+{
+    const ExportChoice choice{CalculationsName,
+                              CalculationsName + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".odt")),
+                              pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("ODT (*.odt)")};
+    exportFile(choice, [this, pdf](const QString &path, const FinishedCalculation &finished) {
+        const CalculationContent content =
+            calculationContent(m_model.projectCard(), m_model.state().catalogue, finished.requirements,
+                               finished.proposal, sp3_13130_2009());
+        return pdf ? writeCalculationsPdf(path, content) : writeCalculationsOdt(path, content);
+    });
 }
 
 } // namespace orvika

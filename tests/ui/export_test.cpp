@@ -23,9 +23,17 @@ class DocumentMenu : public OpenWindowTest
 protected:
     QList<QAction *> actions()
     {
-        return {m().printDocumentAction,   m().exportPdfAction,     m().exportCsvAction,
-                m().exportExcelAction,     m().exportGostPdfAction, m().exportGostExcelAction,
-                m().exportSchemePdfAction, m().rackViewAction,      m().diagramViewAction,
+        return {m().printDocumentAction,
+                m().exportPdfAction,
+                m().exportCsvAction,
+                m().exportExcelAction,
+                m().exportGostPdfAction,
+                m().exportGostExcelAction,
+                m().exportSchemePdfAction,
+                m().exportCalculationsPdfAction,
+                m().exportCalculationsOdtAction,
+                m().rackViewAction,
+                m().diagramViewAction,
                 m().compareWithSavedAction};
     }
 
@@ -160,7 +168,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  [](const QByteArray &bytes) { return bytes.startsWith("PK"); }},
                       ExportCase{"SchemePdf", &MainWindow::exportSchemePdfAction, "Схема структурная",
                                  "Схема структурная.pdf",
-                                 [](const QByteArray &bytes) { return bytes.startsWith("%PDF-"); }}),
+                                 [](const QByteArray &bytes) { return bytes.startsWith("%PDF-"); }},
+                      ExportCase{"CalculationsPdf", &MainWindow::exportCalculationsPdfAction,
+                                 "Расчёт уровня звука", "Расчёт уровня звука.pdf",
+                                 [](const QByteArray &bytes) { return bytes.startsWith("%PDF-"); }},
+                      ExportCase{"CalculationsOdt", &MainWindow::exportCalculationsOdtAction,
+                                 "Расчёт уровня звука", "Расчёт уровня звука.odt",
+                                 [](const QByteArray &bytes) {
+                                     return bytes.startsWith("PK") &&
+                                            bytes.contains("application/vnd.oasis.opendocument.text");
+                                 }}),
     [](const ::testing::TestParamInfo<ExportCase> &info) { return std::string(info.param.label); });
 
 TEST_F(DocumentMenu, PrintingPaintsTheDocumentOnTheChosenPrinter)

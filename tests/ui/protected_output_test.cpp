@@ -36,6 +36,9 @@ protected:
         QTest::mouseClick(w->window->CmdUs, Qt::LeftButton);
         ASSERT_EQ(w->dialogs.takeMessages(), QStringList{Done});
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("папка")));
+        QFile library(dir.filePath(QStringLiteral("loudspeakers.json")));
+        ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+        library.write(R"({"format": "orvika-loudspeakers", "version": 1, "loudspeakers": []})");
         ASSERT_EQ(::symlink("../Base/Base-Date",
                             QFile::encodeName(dir.filePath(QStringLiteral("папка/каталог.pdf")))),
                   0);
@@ -86,6 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "папка/каталог.pdf", "каталог оборудования «Base-Date»"},
         RefusedCase{"SchemeOverTheReport", &MainWindow::exportSchemePdfAction, nullptr, "./Спецификация.dat",
                     TheReport},
+        RefusedCase{"CalculationsOverTheLoudspeakerLibrary", &MainWindow::exportCalculationsOdtAction,
+                    nullptr, "loudspeakers.json", "библиотека громкоговорителей «loudspeakers.json»"},
         RefusedCase{"SvgOverAHardLinkToTheReport", &MainWindow::rackViewAction, "svg", "копия.svg",
                     TheReport},
         RefusedCase{"DxfOverTheCatalogue", &MainWindow::rackViewAction, "dxf", "папка/../Base/Base-Date",
