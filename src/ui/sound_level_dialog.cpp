@@ -204,17 +204,19 @@ void SoundLevelDialog::refreshLibrary()
     m_library->clear();
     for (const LoudspeakerData &entry : choices)
         m_library->addItem(entryText(entry, m_rooms.fromProject(entry.name)));
-    m_library->setCurrentRow(std::min(current, int(choices.size()) - 1));
+    m_library->setCurrentRow(std::min(std::max(current, 0), int(choices.size()) - 1));
     libraryRowChosen();
 }
 
 void SoundLevelDialog::libraryRowChosen()
 {
-    // The card's own copies are not the library's to edit.
+    // A copy only the card has is edited into the library ("В библиотеку…"), never removed from the card.
     const int row = m_library->currentRow();
     const bool inLibrary = row >= 0 && row < m_rooms.library().loudspeakers.size();
     m_addLoudspeaker->setEnabled(m_rooms.libraryEditable());
-    m_editLoudspeaker->setEnabled(m_rooms.libraryEditable() && inLibrary);
+    m_editLoudspeaker->setEnabled(m_rooms.libraryEditable() && row >= 0);
+    m_editLoudspeaker->setText(row >= 0 && !inLibrary ? QStringLiteral("В библиотеку…")
+                                                      : QStringLiteral("Изменить…"));
     m_removeLoudspeaker->setEnabled(m_rooms.libraryEditable() && inLibrary);
 }
 
@@ -329,8 +331,12 @@ void SoundLevelDialog::addLoudspeaker()
 void SoundLevelDialog::editLoudspeaker()
 {
     const int row = m_library->currentRow();
-    if (m_rooms.libraryEditable() && row >= 0 && row < m_rooms.library().loudspeakers.size())
-        openLoudspeakerEditor(row, m_rooms.library().loudspeakers.at(row));
+    const QList<LoudspeakerData> choices = m_rooms.choices();
+    if (!m_rooms.libraryEditable() || row < 0 || row >= choices.size())
+        return;
+    // The card's copy goes into the library as a new entry.
+    const bool inLibrary = row < m_rooms.library().loudspeakers.size();
+    openLoudspeakerEditor(inLibrary ? row : -1, choices.at(row));
 }
 
 void SoundLevelDialog::removeLoudspeaker()

@@ -1,6 +1,7 @@
 #include "document_window.h"
 #include "engine/sound_level_input.h"
 #include "pictures/room_plan.h"
+#include "sound_level/room_fixtures.h"
 #include "ui/loudspeaker_library_editor.h"
 #include "ui/sound_level_dialog.h"
 #include "ui/sound_level_room_editor.h"
@@ -235,7 +236,31 @@ TEST_F(SoundLevelWindow, ATypicalKindFillsTheNoiseAndShowsItsSource)
 
 TEST_F(SoundLevelWindow, TheLibraryIsWrittenAsItIsEdited)
 {
-    openWindow([this](Dialog &dialog) {
+    const LoudspeakerData horn{QStringLiteral("Рупор"), 100, {5, 10}, 60, {}};
+    ProjectCard card = m().model().projectCard();
+    card.acoustics.loudspeakers = {horn};
+    card.acoustics.rooms = {testRoom(20, 10, 6, 70, Mounting::Ceiling, horn.name)};
+    m().model().setProjectCard(card);
+    openWindow([&](Dialog &dialog) {
+        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("loudspeakerLibraryList"));
+        auto *edit = dialog.findChild<QPushButton *>(QStringLiteral("editLoudspeakerButton"));
+        auto *remove = dialog.findChild<QPushButton *>(QStringLiteral("removeLoudspeakerButton"));
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(1)->text(), u"Рупор (из проекта) — 100 дБ, 60°, отводы 5; 10 Вт");
+        // The card's copy is not the library's to remove; it may go into the library.
+        list->setCurrentRow(1);
+        EXPECT_FALSE(remove->isEnabled());
+        EXPECT_EQ(edit->text(), u"В библиотеку…");
+        EXPECT_FALSE(inEditor<LoudspeakerLibraryEditor>([](auto &) {}, [&] { edit->click(); }));
+        EXPECT_EQ(readLoudspeakerLibrary(libraryPath()).library.loudspeakers.value(1), horn);
+        EXPECT_EQ(list->item(1)->text(), u"Рупор — 100 дБ, 60°, отводы 5; 10 Вт");
+        list->setCurrentRow(1);
+        EXPECT_TRUE(remove->isEnabled());
+        remove->click();
+        EXPECT_EQ(readLoudspeakerLibrary(libraryPath()).library.loudspeakers.size(), 1);
+        EXPECT_EQ(list->item(1)->text(), u"Рупор (из проекта) — 100 дБ, 60°, отводы 5; 10 Вт")
+            << "the card keeps the copy its room uses";
+
         // A bad angle is named; the entry typed stays in the editor and the file as it was.
         EXPECT_TRUE(inEditor<LoudspeakerLibraryEditor>(
             [](LoudspeakerLibraryEditor &editor) {
@@ -248,6 +273,7 @@ TEST_F(SoundLevelWindow, TheLibraryIsWrittenAsItIsEdited)
         EXPECT_EQ(w->dialogs.takeMessages(),
                   QStringList{"«Угол охвата по −6 дБ, °»: введите число больше 0 и меньше 180"});
         EXPECT_EQ(readLoudspeakerLibrary(libraryPath()).library.loudspeakers.size(), 1);
+        EXPECT_EQ(list->count(), 2);
 
         EXPECT_FALSE(inEditor<LoudspeakerLibraryEditor>(
             [](LoudspeakerLibraryEditor &editor) {
@@ -264,7 +290,6 @@ TEST_F(SoundLevelWindow, TheLibraryIsWrittenAsItIsEdited)
                                                {0.75, 1.5, 3, 6},
                                                100,
                                                {}}));
-        auto *list = dialog.findChild<QListWidget *>(QStringLiteral("loudspeakerLibraryList"));
         EXPECT_EQ(list->item(1)->text(),
                   u"K-3820 Громкоговоритель потолочный 6 Вт — 91,5 дБ, 100°, отводы 0,75; "
                   u"1,5; 3; 6 Вт");
