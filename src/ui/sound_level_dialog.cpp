@@ -177,7 +177,7 @@ void SoundLevelDialog::tellLibraryProblem()
 
 void SoundLevelDialog::refresh()
 {
-    m_table->show(m_rooms);
+    m_table->showRooms(m_rooms);
     QStringList zones;
     for (const ZoneTotal &total : zoneTotals(m_rooms.acoustics(), m_rooms.calculations())) {
         QString text = QStringLiteral("зона %1: %2 шт., %3 Вт")

@@ -53,7 +53,7 @@ SoundLevelRoomsTable::SoundLevelRoomsTable(QWidget *parent) : QTableWidget(0, Co
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void SoundLevelRoomsTable::show(const SoundLevelRooms &rooms)
+void SoundLevelRoomsTable::showRooms(const SoundLevelRooms &rooms)
 {
     const qsizetype selected = selectedRoom();
     const QList<Room> &all = rooms.acoustics().rooms;

@@ -30,7 +30,7 @@ public:
 
     explicit SoundLevelRoomsTable(QWidget *parent);
 
-    void show(const SoundLevelRooms &rooms);
+    void showRooms(const SoundLevelRooms &rooms);
     // The room of the selected row in the card's order; -1 when none.
     qsizetype selectedRoom() const;
     void selectRoom(qsizetype room);
