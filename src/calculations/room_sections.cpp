@@ -1,5 +1,6 @@
 #include "calculations/content_sections.h"
 #include "files/number_text.h"
+#include "sound_level/room_table.h"
 
 namespace orvika::calculation_sections {
 namespace {
@@ -7,38 +8,6 @@ namespace {
 QString figure(double value)
 {
     return russianDecimal(value, 2);
-}
-
-QString mountingWords(Mounting mounting)
-{
-    switch (mounting) {
-    case Mounting::Ceiling:
-        return QStringLiteral("потолок");
-    case Mounting::Wall:
-        return QStringLiteral("стена");
-    case Mounting::Walls:
-        return QStringLiteral("две стены");
-    }
-    return {};
-}
-
-QString densityWords(Density density)
-{
-    return density == Density::Minimum ? QStringLiteral("минимальное") : QStringLiteral("полное");
-}
-
-// "6 × 4" on the ceiling, "3" along one wall, "2 + 2" along two.
-QString layoutWords(const Room &room, const RoomLayout &layout)
-{
-    switch (room.mounting) {
-    case Mounting::Ceiling:
-        return QStringLiteral("%1 × %2").arg(layout.columns).arg(layout.rows);
-    case Mounting::Wall:
-        return QStringLiteral("%1 на стене").arg(layout.columns);
-    case Mounting::Walls:
-        return QStringLiteral("%1 + %1").arg(layout.columns);
-    }
-    return {};
 }
 
 QString roomNumber(qsizetype index)
@@ -57,14 +26,14 @@ ContentTable inputTable(const Acoustics &acoustics)
     inputs.figures = {true, true, false, false, true, true, true, true, false, false, false};
     for (qsizetype i = 0; i < acoustics.rooms.size(); ++i) {
         const Room &room = acoustics.rooms.at(i);
-        QString mounting = mountingWords(room.mounting);
+        QString mounting = mountingText(room.mounting);
         if (room.mounting != Mounting::Ceiling)
             mounting += QStringLiteral(", верх на %1 м").arg(figure(room.wallSpeakerHeight()));
         inputs.rows.append(
             {roomNumber(i), QString::number(room.zone), room.name, room.kind, russianFixed(room.noise, 1),
              room.sleeping ? QStringLiteral("да") : QString(),
              QStringLiteral("%1 × %2 × %3").arg(figure(room.length), figure(room.width), figure(room.height)),
-             figure(room.listening), mounting, densityWords(room.density), room.loudspeaker});
+             figure(room.listening), mounting, densityText(room.density), room.loudspeaker});
     }
     return inputs;
 }
@@ -89,7 +58,7 @@ ContentTable resultTable(const Acoustics &acoustics, const QList<RoomCalculation
             continue;
         }
         results.rows.append({roomNumber(i), room.name, QString::number(result->count()),
-                             layoutWords(room, result->layout), russianDecimal(result->tap, 3),
+                             layoutText(room, *result), russianDecimal(result->tap, 3),
                              russianDecimal(result->power, 3), levelText(result->required),
                              levelText(result->worst), levelText(result->at3m), levelText(result->loudest),
                              result->met ? QStringLiteral("выполнены") : QStringLiteral("не выполнены")});

@@ -3,6 +3,7 @@
 #include "files/number_text.h"
 #include "pictures/picture_scene.h"
 #include "pictures/picture_text.h"
+#include "sound_level/room_table.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
@@ -40,25 +41,6 @@ const QColor WorstInk(0xb0, 0x00, 0x00);
 QString metres(double value)
 {
     return russianFixed(value, 2) + QStringLiteral(" м");
-}
-
-QString mountingText(Mounting mounting)
-{
-    switch (mounting) {
-    case Mounting::Ceiling:
-        return QStringLiteral("потолок");
-    case Mounting::Wall:
-        return QStringLiteral("стена");
-    case Mounting::Walls:
-        return QStringLiteral("две стены");
-    }
-    return {};
-}
-
-QString densityText(Density density)
-{
-    return density == Density::Minimum ? QStringLiteral("минимальное перекрытие")
-                                       : QStringLiteral("полное перекрытие");
 }
 
 // Of the lengths 1, 2 and 5 times a power of ten, the longest whose bar fits.
@@ -378,11 +360,11 @@ private:
         if (m_room.mounting == Mounting::Ceiling)
             return QStringLiteral("зона покрытия на высоте %1 м: радиус R = %2; шаг не более %3 (%4)")
                 .arg(russianNumber(m_room.listening), metres(m_layout.coverage), metres(m_layout.pitch),
-                     densityText(m_room.density));
+                     densityText(m_room.density) + QStringLiteral(" перекрытие"));
         return QStringLiteral("зона покрытия до дальней линии (%1 от стены, на высоте %2 м): ±%3 на ней; "
                               "шаг не более %4 (%5)")
             .arg(metres(m_layout.throwDistance), russianNumber(m_room.listening), metres(m_layout.coverage),
-                 metres(m_layout.pitch), densityText(m_room.density));
+                 metres(m_layout.pitch), densityText(m_room.density) + QStringLiteral(" перекрытие"));
     }
 
     // "0" under its left end, "N м" under its right one; a black and a white half.
