@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 #include <optional>
 
 namespace orvika {
@@ -25,8 +26,9 @@ constexpr double TableGapMm = 3;     // under a table
 constexpr double SmallestRowMm = 7;
 constexpr double CellInsetXMm = 1;
 constexpr double CellInsetYMm = 1.5;
-constexpr int PlansAcross = 2;
-constexpr double PlanMm = 80; // a plan's cell, its caption under it
+// A plan goes across the sheet, so that its legend prints over 2 mm high, at most this high, its caption
+// under it.
+constexpr double PlanMm = 140;
 constexpr double PlanCaptionMm = 8;
 
 const QRectF Frame = sheetFrameMm(CalculationSheetMm);
@@ -197,7 +199,7 @@ private:
                                  : rowHeights(block.table, {block.table.rows.first()}, false).first());
         }
         case ContentBlock::Kind::Pictures:
-            return PlanMm;
+            return block.pictures.isEmpty() ? 0 : planHeightMm(block.pictures.first()) + PlanCaptionMm;
         }
         return 0;
     }
@@ -320,20 +322,27 @@ private:
         m_y += TableGapMm;
     }
 
+    // As high as the plan is drawn across the sheet's width, at most PlanMm.
+    static double planHeightMm(const Picture &picture)
+    {
+        const double width = Frame.width() - 4;
+        if (picture.size.isEmpty())
+            return PlanMm;
+        return std::min(PlanMm, width * picture.size.height() / picture.size.width());
+    }
+
     void addPictures(const QList<Picture> &pictures)
     {
-        const double width = Frame.width() / PlansAcross;
-        for (qsizetype i = 0; i < pictures.size(); i += PlansAcross) {
-            makeRoom(PlanMm + TextGapMm);
-            for (qsizetype j = i; j < std::min(pictures.size(), i + PlansAcross); ++j) {
-                const double x = Frame.left() + width * double(j - i);
-                const Picture &picture = pictures.at(j);
-                sheet().pictures.append({QRectF(x + 2, m_y, width - 4, PlanMm - PlanCaptionMm), &picture});
-                const QRectF caption(x + 2, m_y + PlanMm - PlanCaptionMm + 1, width - 4, PlanCaptionMm - 1);
-                const TextStyle style{CaptionMm, Qt::AlignHCenter | Qt::AlignTop, true};
-                sheet().texts.append({caption, picture.title, style, true, {}});
-            }
-            m_y += PlanMm;
+        for (const Picture &picture : pictures) {
+            const double height = planHeightMm(picture);
+            makeRoom(height + PlanCaptionMm + TextGapMm);
+            const double x = Frame.left() + 2;
+            const double width = Frame.width() - 4;
+            sheet().pictures.append({QRectF(x, m_y, width, height), &picture});
+            const QRectF caption(x, m_y + height + 1, width, PlanCaptionMm - 1);
+            const TextStyle style{CaptionMm, Qt::AlignHCenter | Qt::AlignTop, true};
+            sheet().texts.append({caption, picture.title, style, true, {}});
+            m_y += height + PlanCaptionMm + TextGapMm;
         }
     }
 
