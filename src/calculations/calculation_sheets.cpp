@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <optional>
+#include <tuple>
 
 namespace orvika {
 namespace {
@@ -90,19 +91,64 @@ public:
         double ascentMm = 0;
     };
 
+    // A building's tables repeat their texts (a mounting, a noise, a loudspeaker) in every room: each is
+    // measured once for its style and width.
     Size operator()(const TextStyle &style, double widthMm, const QString &text)
+    {
+        const Key key{styleKey(style), qRound64(widthMm * 1000), text};
+        auto found = m_sizes.constFind(key);
+        if (found == m_sizes.constEnd())
+            found = m_sizes.insert(key, measure(style, widthMm, text));
+        return *found;
+    }
+
+    // The style a text that does not fit its box is brought down to, found once for the text and the box.
+    TextStyle fitted(const QRectF &boxMm, const QString &text, const TextStyle &style)
+    {
+        const Key key{styleKey(style) * 100000 + qRound64(boxMm.height() * 100),
+                      qRound64(boxMm.width() * 1000), text};
+        auto found = m_fitted.constFind(key);
+        if (found == m_fitted.constEnd())
+            found = m_fitted.insert(key, fittedTextStyle(m_device, boxMm, text, style));
+        return *found;
+    }
+
+private:
+    struct Key
+    {
+        qint64 style;
+        qint64 width;
+        QString text;
+
+        friend bool operator==(const Key &, const Key &) = default;
+        friend size_t qHash(const Key &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.style, key.width, key.text);
+        }
+    };
+
+    static qint64 styleKey(const TextStyle &style)
+    {
+        return (qint64(style.heightMm * 100) * 2 + (style.underline ? 1 : 0)) * 64 +
+               qint64(style.alignment) % 64 + (style.wrap ? 1 << 20 : 0);
+    }
+
+    Size measure(const TextStyle &style, double widthMm, const QString &text)
     {
         const QFontMetricsF &metrics = metricsOf(style);
         const double line = metrics.height();
         if (text.isEmpty())
             return {line / m_scale(1), true};
+        // A text shorter than its box is one line: its advance is all there is to know.
+        const double advance = metrics.horizontalAdvance(text);
+        if (advance <= m_scale(widthMm) && !text.contains(u'\n'))
+            return {line / m_scale(1), true, true, advance / m_scale(1), metrics.ascent() / m_scale(1)};
         const int flags = int(style.alignment) | (style.wrap ? int(Qt::TextWordWrap) : 0);
         const QRectF bounds = metrics.boundingRect(QRectF(0, 0, m_scale(widthMm), 1e9), flags, text);
         return {std::max(line, bounds.height()) / m_scale(1), bounds.width() <= m_scale(widthMm) + 0.5,
                 bounds.height() <= line * 1.01, bounds.width() / m_scale(1), metrics.ascent() / m_scale(1)};
     }
 
-private:
     const QFontMetricsF &metricsOf(const TextStyle &style)
     {
         const int key = int(style.heightMm * 100) * 2 + (style.underline ? 1 : 0);
@@ -115,6 +161,8 @@ private:
     const QPaintDevice &m_device;
     SheetScale m_scale;
     QHash<int, QFontMetricsF> m_metrics;
+    QHash<Key, Size> m_sizes;
+    QHash<Key, TextStyle> m_fitted;
 };
 
 TextStyle cellStyle(const ContentTable &table, qsizetype column, bool header)
@@ -273,7 +321,9 @@ private:
                     baseline = QPointF(box.left() + (style.alignment & Qt::AlignHCenter ? free / 2 : 0),
                                        box.top() + size.ascentMm);
                 }
-                sheet().texts.append({box, text, style, !size.fits, baseline});
+                // Brought down to fit here, once, rather than at every painting.
+                sheet().texts.append(
+                    {box, text, size.fits ? style : m_measure.fitted(box, text, style), false, baseline});
             }
             x += width;
         }

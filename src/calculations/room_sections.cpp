@@ -66,31 +66,34 @@ ContentTable resultTable(const Acoustics &acoustics, const QList<RoomCalculation
     return results;
 }
 
-// One row a clause, the room named on its first: a cell of several lines would not survive every office
-// program.
+// A row a room and its conclusion in one paragraph: the clauses met named together (their figures are in
+// the results), each clause not met or not applying in its own words. A cell of several paragraphs would not
+// survive every office program, and a row a clause would make a building's note four times as long.
+QString roomConclusion(const RoomResult &result)
+{
+    QStringList met, said;
+    for (const Verdict &verdict : result.verdicts) {
+        if (verdict.outcome == Verdict::Outcome::Met)
+            met.append(verdict.clause);
+        else
+            said.append(verdictWords(verdict));
+    }
+    if (!met.isEmpty())
+        said.prepend((met.size() == 1 ? QStringLiteral("п. %1 выполнен") : QStringLiteral("пп. %1 выполнены"))
+                         .arg(met.join(QStringLiteral(", "))));
+    return said.join(QStringLiteral("; "));
+}
+
 ContentTable verdictTable(const Acoustics &acoustics, const QList<RoomCalculation> &calculations)
 {
     ContentTable verdicts;
-    verdicts.header = {
-        {QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Пункт"), QStringLiteral("Вывод")}};
-    verdicts.widthsMm = {7, 30, 13, 135};
-    verdicts.figures = {true, false, true, false};
+    verdicts.header = {{QStringLiteral("№"), QStringLiteral("Помещение"), QStringLiteral("Вывод")}};
+    verdicts.widthsMm = {7, 30, 148};
+    verdicts.figures = {true, false, false};
     for (qsizetype i = 0; i < calculations.size(); ++i) {
         const RoomCalculation &calculation = calculations.at(i);
-        const QStringList room = {roomNumber(i), acoustics.rooms.at(i).name};
-        if (!calculation.result) {
-            verdicts.rows.append(room + QStringList{QString(), calculation.error});
-            continue;
-        }
-        for (const Verdict &verdict : calculation.result->verdicts) {
-            QString words = verdictWords(verdict);
-            const QString clause = QStringLiteral("п. %1: ").arg(verdict.clause);
-            if (words.startsWith(clause))
-                words.remove(0, clause.size());
-            verdicts.rows.append(
-                (&verdict == &calculation.result->verdicts.first() ? room : QStringList{{}, {}}) +
-                QStringList{verdict.clause, words});
-        }
+        verdicts.rows.append({roomNumber(i), acoustics.rooms.at(i).name,
+                              calculation.result ? roomConclusion(*calculation.result) : calculation.error});
     }
     return verdicts;
 }
