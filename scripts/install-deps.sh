@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake qt6-base-dev fonts-dejavu-core unzip libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev fonts-wine xvfb xauth imagemagick x11-utils
           libxlsxwriter-dev poppler-utils qt6-svg-dev dpkg-dev desktop-file-utils appstream
-          python3-openpyxl libdxflib-dev python3-ezdxf libzip-dev
+          python3-openpyxl libdxflib-dev python3-ezdxf libzip-dev libicu-dev
           locales lintian librecad help2man qt6-translations-l10n libreoffice-writer-nogui)
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "offer/money.h"
+
+#include <QString>
+
+// The total in words, as Russian documents write it.
+namespace orvika {
+
+// "Сто двадцать три тысячи четыреста пятьдесят шесть рублей 78 копеек": the roubles in words with a capital
+// first letter, the kopecks as two digits, each noun agreeing with its number. The words are ICU's; the whole
+// roubles reach it as an integer. Empty for a negative sum, or when ICU cannot spell it.
+QString amountInWords(Money money);
+
+} // namespace orvika

@@ -1,0 +1,99 @@
+#include "offer/price_index.h"
+
+namespace orvika {
+
+namespace {
+
+bool isDropped(QChar c)
+{
+    switch (c.unicode()) {
+    case '-':
+    case '.':
+    case 0x2010: // hyphen
+    case 0x2011: // no-break hyphen
+    case 0x2012: // figure dash
+    case 0x2013: // en dash
+    case 0x2212: // minus
+        return true;
+    default:
+        return c.isSpace();
+    }
+}
+
+// The Cyrillic capitals read as the Latin ones they look like.
+QChar latinLookalike(QChar c)
+{
+    switch (c.unicode()) {
+    case u'А':
+        return QLatin1Char('A');
+    case u'В':
+        return QLatin1Char('B');
+    case u'Е':
+        return QLatin1Char('E');
+    case u'К':
+        return QLatin1Char('K');
+    case u'М':
+        return QLatin1Char('M');
+    case u'Н':
+        return QLatin1Char('H');
+    case u'О':
+        return QLatin1Char('O');
+    case u'Р':
+        return QLatin1Char('P');
+    case u'С':
+        return QLatin1Char('C');
+    case u'Т':
+        return QLatin1Char('T');
+    case u'Х':
+        return QLatin1Char('X');
+    default:
+        return c;
+    }
+}
+
+} // namespace
+
+QString normalisedCode(QStringView text)
+{
+    const QString upper = text.toString().toUpper();
+    QString code;
+    code.reserve(upper.size());
+    for (const QChar c : upper) {
+        if (!isDropped(c))
+            code.append(latinLookalike(c));
+    }
+    return code;
+}
+
+PriceIndex::PriceIndex(const PriceList &list) : list_(list)
+{
+    byModel_.reserve(list.entries.size());
+    byName_.reserve(list.entries.size());
+    for (qsizetype row = 0; row < list.entries.size(); ++row) {
+        const PriceEntry &entry = list.entries[row];
+        // The first of rows that read the same stays.
+        if (const QString model = normalisedCode(entry.model); !model.isEmpty() && !byModel_.contains(model))
+            byModel_.insert(model, row);
+        if (const QString name = normalisedCode(entry.name); !name.isEmpty() && !byName_.contains(name))
+            byName_.insert(name, row);
+    }
+}
+
+const PriceEntry *PriceIndex::find(const QString &model, const QString &name) const
+{
+    const QString code = normalisedCode(model);
+    if (!code.isEmpty()) {
+        const auto row = byModel_.constFind(code);
+        return row == byModel_.cend() ? nullptr : &list_.entries[*row];
+    }
+    const QString whole = normalisedCode(name);
+    if (whole.isEmpty())
+        return nullptr;
+    if (const auto row = byName_.constFind(whole); row != byName_.cend())
+        return &list_.entries[*row];
+    if (const auto row = byModel_.constFind(whole); row != byModel_.cend())
+        return &list_.entries[*row];
+    return nullptr;
+}
+
+} // namespace orvika
