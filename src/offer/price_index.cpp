@@ -55,13 +55,14 @@ QChar latinLookalike(QChar c)
 
 QString normalisedCode(QStringView text)
 {
-    const QString upper = text.toString().toUpper();
-    QString code;
-    code.reserve(upper.size());
-    for (const QChar c : upper) {
+    // Letter by letter: a model code has no letter whose capital is two letters.
+    QString code(text.size(), Qt::Uninitialized);
+    QChar *out = code.data();
+    for (const QChar c : text) {
         if (!isDropped(c))
-            code.append(latinLookalike(c));
+            *out++ = latinLookalike(c.toUpper());
     }
+    code.truncate(out - code.constData());
     return code;
 }
 
