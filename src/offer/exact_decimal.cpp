@@ -1,5 +1,6 @@
 #include "offer/exact_decimal.h"
 
+#include <QLocale>
 #include <cmath>
 
 namespace orvika {
@@ -114,6 +115,35 @@ QString percentText(Percent percent)
 QString quantityText(Quantity quantity)
 {
     return exactDecimalText(quantity.thousandths, 3);
+}
+
+std::optional<qint64> exactDecimalFrom(double number, int decimals)
+{
+    if (!std::isfinite(number))
+        return std::nullopt;
+    // The shortest digits in fixed notation: 92.4567, 1000000; never the binary expansion's 92.45669999….
+    return parseExactDecimal(QString::number(number, 'f', QLocale::FloatingPointShortest), decimals);
+}
+
+double exactDecimalNumber(qint64 value, int decimals)
+{
+    return exactDecimalText(value, decimals).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+std::optional<Rate> rateFrom(double number)
+{
+    const std::optional<qint64> value = exactDecimalFrom(number, 4);
+    if (!value || *value <= 0)
+        return std::nullopt;
+    return Rate{*value};
+}
+
+std::optional<Percent> percentFrom(double number)
+{
+    const std::optional<qint64> value = exactDecimalFrom(number, 2);
+    if (!value)
+        return std::nullopt;
+    return Percent{*value};
 }
 
 std::optional<Quantity> quantityFrom(double counted)

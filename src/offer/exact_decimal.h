@@ -54,6 +54,16 @@ QString rateText(Rate rate);
 QString percentText(Percent percent);
 QString quantityText(Quantity quantity);
 
+// A figure the card keeps as a JSON number, at `decimals` places: read from the shortest text that gives the
+// same double back, which is the text the card was written with (92.4567, not 92.456699999999998). Empty
+// for a figure with more decimals, a negative one or one beyond 64 bits.
+std::optional<qint64> exactDecimalFrom(double number, int decimals);
+// The figure as the card writes it: the double nearest to it, whose shortest text is the figure.
+double exactDecimalNumber(qint64 value, int decimals);
+
+std::optional<Rate> rateFrom(double number);
+std::optional<Percent> percentFrom(double number);
+
 // A quantity the program has counted (the lines' pieces and metres), to the nearest thousandth; empty when it
 // is negative, not finite or too large.
 std::optional<Quantity> quantityFrom(double counted);

@@ -1,5 +1,7 @@
 #include "offer/money.h"
 
+#include "offer/exact_decimal.h"
+
 #include <limits>
 
 namespace orvika {
@@ -53,6 +55,27 @@ QString moneyText(Money money, bool grouped)
     }
     const QString cents = QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
     return (negative ? QStringLiteral("-") : QString()) + whole + QLatin1Char(',') + cents;
+}
+
+std::optional<Money> parseMoney(QStringView text)
+{
+    const std::optional<qint64> kopecks = parseExactDecimal(text, 2);
+    if (!kopecks)
+        return std::nullopt;
+    return Money{*kopecks};
+}
+
+std::optional<Money> moneyFrom(double number)
+{
+    const std::optional<qint64> kopecks = exactDecimalFrom(number, 2);
+    if (!kopecks)
+        return std::nullopt;
+    return Money{*kopecks};
+}
+
+double moneyNumber(Money money)
+{
+    return exactDecimalNumber(money.kopecks, 2);
 }
 
 } // namespace orvika

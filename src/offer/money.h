@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 #include <compare>
 #include <optional>
@@ -33,5 +34,12 @@ std::optional<Money> scaled(Money money, qint64 numerator, qint64 denominator);
 
 // "123 456,78": a decimal comma, two decimals, the thousands apart by a no-break space when `grouped`.
 QString moneyText(Money money, bool grouped = true);
+
+// A price the user types, "1 234,56" or "1234.5": exact to the kopeck, never through a double. Empty for a
+// negative price, a third decimal or anything else.
+std::optional<Money> parseMoney(QStringView text);
+// A price the card keeps as a JSON number (1234.56), read exactly; and the number written for it.
+std::optional<Money> moneyFrom(double number);
+double moneyNumber(Money money);
 
 } // namespace orvika

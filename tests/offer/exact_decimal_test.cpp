@@ -1,4 +1,5 @@
 #include "offer/exact_decimal.h"
+#include "offer/money.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -87,6 +88,35 @@ TEST(ExactDecimal, IsWrittenBackWithADecimalCommaAndNoTrailingZeros)
     EXPECT_EQ(exactDecimalText(7, 0), QStringLiteral("7"));
     for (const qint64 value : {qint64(1), qint64(924567), qint64(100000), std::numeric_limits<qint64>::max()})
         EXPECT_EQ(parseExactDecimal(exactDecimalText(value, 4), 4), value) << value;
+}
+
+TEST(ExactDecimal, ReadsTheCardsNumbersAsTheDecimalsTheyWereWrittenFrom)
+{
+    // 92.4567 is 92.456699999999998… as a double, 1234.56 is 1234.5599999999999…: taken digit by digit
+    // from the double, or scaled and cut, they would lose a unit.
+    EXPECT_EQ(rateFrom(92.4567), Rate{924567});
+    EXPECT_EQ(moneyFrom(1234.56), Money{123456});
+    EXPECT_EQ(moneyFrom(0.29), Money{29});
+    EXPECT_EQ(moneyFrom(1e6), Money{100000000});
+    EXPECT_EQ(percentFrom(12.5), Percent{1250});
+    EXPECT_FALSE(moneyFrom(0.001));
+    EXPECT_FALSE(moneyFrom(-1));
+    EXPECT_FALSE(moneyFrom(1e30));
+    EXPECT_FALSE(rateFrom(0));
+    EXPECT_FALSE(percentFrom(std::numeric_limits<double>::infinity()));
+    for (const qint64 kopecks :
+         {qint64(1), qint64(29), qint64(123456), qint64(100000000), qint64(999999999999)})
+        EXPECT_EQ(moneyFrom(moneyNumber(Money{kopecks})), Money{kopecks}) << kopecks;
+    EXPECT_EQ(moneyNumber(Money{123456}), 1234.56);
+    EXPECT_EQ(exactDecimalNumber(924567, 4), 92.4567);
+}
+
+TEST(ExactDecimal, ReadsATypedPriceToTheKopeck)
+{
+    EXPECT_EQ(parseMoney(u"1 234,56"), Money{123456});
+    EXPECT_EQ(parseMoney(u"0.1"), Money{10});
+    EXPECT_FALSE(parseMoney(u"1,005"));
+    EXPECT_FALSE(parseMoney(u"-1"));
 }
 
 } // namespace
