@@ -53,6 +53,7 @@ const NumberCase NumberCases[] = {
     {"12 34", PriceAmount::NotNumber, 0, ""},
     {"1234 567", PriceAmount::NotNumber, 0, ""},
     {"1 23", PriceAmount::NotNumber, 0, ""},
+    {"1 23 456", PriceAmount::NotNumber, 0, ""},
     {"12a", PriceAmount::NotNumber, 0, ""},
     {".", PriceAmount::NotNumber, 0, ""},
     {"$12 €", PriceAmount::NotNumber, 0, "USD"},
