@@ -1,6 +1,7 @@
 #include "offer/exact_decimal.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace orvika {

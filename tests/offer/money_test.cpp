@@ -34,6 +34,9 @@ TEST(Money, RoundsTheMarkupAndTheDiscountEachInItsTurn)
     const UnitPrice price = unitPrice(100, Roubles, terms);
     ASSERT_TRUE(price.isPriced());
     EXPECT_EQ(price.money, Money{110});
+    // A line multiplies the price as printed: ten at 1,13 are 11,30, not 10 × 1,125 = 11,25.
+    terms.discount = Percent{0};
+    EXPECT_EQ(lineSum(unitPrice(100, Roubles, terms).money, Quantity::whole(10)), Money{1130});
 }
 
 TEST(Money, ConvertsAForeignPriceWithItsRateAndSurchargeFirst)
