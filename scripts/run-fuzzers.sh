@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 build=${1:?usage: run-fuzzers.sh <build-dir> [seconds]}
 seconds=${2:-15}
-targets=(report_parser_fuzz catalogue_reader_fuzz project_card_fuzz loudspeaker_library_fuzz)
+targets=(report_parser_fuzz catalogue_reader_fuzz project_card_fuzz loudspeaker_library_fuzz price_list_fuzz)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

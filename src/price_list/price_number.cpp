@@ -27,8 +27,9 @@ const std::array<std::pair<const char16_t *, const char *>, 17> CurrencyWords{{
     {u"rmb", "CNY"},
 }};
 
-// Digits of an amount this long are not a price; the bound keeps the hundredths within qint64.
-constexpr int LongestWhole = 15;
+// Digits of an amount this long are not a price; the bound keeps the hundredths below 2^53, which the kept
+// list's JSON holds exactly.
+constexpr int LongestWhole = 13;
 
 bool isGroupSpace(QChar c)
 {

@@ -41,7 +41,7 @@ const NumberCase NumberCases[] = {
     {"9.995", PriceAmount::None, 1000, ""},
     {"0", PriceAmount::None, 0, ""},
     {"-0", PriceAmount::None, 0, ""},
-    {"999999999999999", PriceAmount::None, 99999999999999900, ""},
+    {"9 999 999 999 999,99", PriceAmount::None, 999999999999999, ""},
     {"", PriceAmount::Empty, 0, ""},
     {"   ", PriceAmount::Empty, 0, ""},
     {"руб.", PriceAmount::Empty, 0, "RUB"},
@@ -58,7 +58,7 @@ const NumberCase NumberCases[] = {
     {".", PriceAmount::NotNumber, 0, ""},
     {"$12 €", PriceAmount::NotNumber, 0, "USD"},
     {"1e3", PriceAmount::NotNumber, 0, ""},
-    {"1234567890123456", PriceAmount::NotNumber, 0, ""},
+    {"12345678901234", PriceAmount::NotNumber, 0, ""},
 };
 
 } // namespace
