@@ -3,6 +3,7 @@
 #include "files/csv_field.h"
 #include "price_list/price_columns.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <array>
 
@@ -102,9 +103,15 @@ QChar detectSeparator(const QString &text)
 PriceTable csvTable(const QByteArray &bytes)
 {
     const QString text = decodePriceText(bytes);
-    const QChar separator = detectSeparator(text);
+    // A spreadsheet may name its separator on a first line of its own: "sep=;".
+    static const QRegularExpression named(QStringLiteral("^sep=([;,\t])\r?\n?"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch sep = named.match(text);
+    const QChar separator = sep.hasMatch() ? sep.captured(1).front() : detectSeparator(text);
     PriceTable table;
     forEachRecord(text, [&](const Record &record) {
+        if (sep.hasMatch() && record.line == 1)
+            return true;
         const QList<QStringList> records = csvRecords(record.text, separator);
         if (!records.isEmpty() && !isBlank(records.front()))
             table.append({record.line, records.front()});

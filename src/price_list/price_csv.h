@@ -18,7 +18,8 @@ QString decodePriceText(const QByteArray &bytes);
 // none names any, the one that splits the first line into most fields; ";" when nothing tells.
 QChar detectSeparator(const QString &text);
 
-// The table of a CSV file, each record numbered by the line it starts on; blank records are left out.
+// The table of a CSV file, each record numbered by the line it starts on; blank records are left out. A
+// first line "sep=;" names the separator and is no row.
 PriceTable csvTable(const QByteArray &bytes);
 
 } // namespace orvika

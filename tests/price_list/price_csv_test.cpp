@@ -76,6 +76,13 @@ TEST(PriceCsv, SeparatorFromTheHeader)
         EXPECT_EQ(detectSeparator(QString::fromUtf8(text)), QChar(separator)) << text;
 }
 
+TEST(PriceCsv, SeparatorNamedOnTheFirstLine)
+{
+    const PriceTable table = csvTable("sep=,\r\nModel;x,Price\r\nA;1,\"2,5\"");
+    EXPECT_EQ(table, (PriceTable{{2, {QStringLiteral("Model;x"), QStringLiteral("Price")}},
+                                 {3, {QStringLiteral("A;1"), QStringLiteral("2,5")}}}));
+}
+
 TEST(PriceCsv, EncodingDetected)
 {
     const QString text = QString::fromUtf8("Цена ₽");
