@@ -98,6 +98,11 @@ PriceAmount parsePriceAmount(QStringView text)
         text = trimmed(text.mid(1));
     }
 
+    // With both marks written, the last is the decimal one and the other parts thousands: "1,234.56",
+    // "1.234,56". One mark alone is decimal.
+    const qsizetype lastComma = text.lastIndexOf(u',');
+    const qsizetype lastPoint = text.lastIndexOf(u'.');
+    const QChar groupMark = lastComma < 0 || lastPoint < 0 ? QChar() : lastComma < lastPoint ? u',' : u'.';
     qint64 whole = 0;
     int wholeDigits = 0;
     int groupDigits = 0; // digits since the last group space
@@ -110,7 +115,7 @@ PriceAmount parsePriceAmount(QStringView text)
                 return amount;
             whole = whole * 10 + (c.unicode() - u'0');
             ++groupDigits;
-        } else if (isGroupSpace(c)) {
+        } else if (isGroupSpace(c) || (c == groupMark && !groupMark.isNull())) {
             // Groups of three after the first, which has one to three.
             if (groupDigits == 0 || (grouped ? groupDigits != 3 : groupDigits > 3))
                 return amount;

@@ -22,7 +22,8 @@ struct PriceAmount
 };
 
 // Digits with spaces, no-break spaces (U+00A0, U+202F) or thin spaces between groups of three, one decimal
-// comma or point, a currency sign or word before or after.
+// comma or point, a currency sign or word before or after. Written with both marks, the last one is the
+// decimal one and the other separates thousands: "1,234.56", "1.234,56".
 PriceAmount parsePriceAmount(QStringView text);
 
 // The currency code a word or sign names: "руб." and "₽" give "RUB", "$" "USD", "€" "EUR", "¥" and
