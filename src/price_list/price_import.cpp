@@ -90,6 +90,8 @@ PriceImport importPriceTable(const PriceTable &table, const QString &fileName, c
     const PriceColumns columns = chosen ? mergedColumns(*chosen, header.columns) : header.columns;
     if (columns.price < 0 || (columns.model < 0 && columns.name < 0)) {
         import.outcome = PriceImport::ChooseColumns;
+        for (qsizetype i = headerRow + 1; i < table.size() && import.sampleRows.size() < SampleRows; ++i)
+            import.sampleRows.append(table[i].cells);
         if (header.priceColumns.size() > 1)
             import.message = QStringLiteral("В файле «%1» несколько столбцов цены: %2. Какой взять?")
                                  .arg(fileName, quotedHeaders(import.headers, header.priceColumns));
@@ -191,6 +193,12 @@ PriceImport importPriceFile(const QString &path, const QDate &date, const std::o
         import.message = QStringLiteral("Файл «%1» не читается: %2").arg(fileName, file.errorString());
         return import;
     }
+    if (bytes.startsWith("\xD0\xCF\x11\xE0")) {
+        import.message =
+            QStringLiteral("Файл «%1» — книга Excel старого формата (XLS). Сохраните её как XLSX или CSV.")
+                .arg(fileName);
+        return import;
+    }
     // An XLSX workbook is a zip package, whatever its name says.
     if (bytes.startsWith("PK\x03\x04")) {
         const TableRead read = xlsxTable(bytes);
@@ -199,6 +207,11 @@ PriceImport importPriceFile(const QString &path, const QDate &date, const std::o
             return import;
         }
         return importPriceTable(read.rows, fileName, date, chosen);
+    }
+    const bool wide = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    if (!wide && bytes.contains('\0')) {
+        import.message = QStringLiteral("Файл «%1» — не таблица CSV и не книга XLSX.").arg(fileName);
+        return import;
     }
     return importPriceTable(csvTable(bytes), fileName, date, chosen);
 }

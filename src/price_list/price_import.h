@@ -31,7 +31,11 @@ struct PriceImport
     QStringList headers;
     QList<int> priceCandidates;
     PriceColumns found;
+    QList<QStringList> sampleRows; // the first rows below the header (or of the file), to show the columns
 };
+
+// How many rows the choice of columns shows.
+inline constexpr int SampleRows = 5;
 
 // How many skipped lines the summary names.
 inline constexpr int SkippedLinesNamed = 5;
@@ -43,7 +47,8 @@ inline constexpr int SkippedLinesNamed = 5;
 PriceImport importPriceTable(const PriceTable &table, const QString &fileName, const QDate &date,
                              const std::optional<PriceColumns> &chosen = std::nullopt);
 
-// Reads the file (XLSX by its content, otherwise CSV) and imports it as above.
+// Reads the file (XLSX by its content, otherwise CSV) and imports it as above. An old binary workbook
+// (XLS) or a file that is not text is refused.
 PriceImport importPriceFile(const QString &path, const QDate &date,
                             const std::optional<PriceColumns> &chosen = std::nullopt);
 

@@ -114,6 +114,8 @@ TEST(PriceImport, SeveralPriceColumnsOrNoneAskTheUser)
     EXPECT_EQ(none.outcome, PriceImport::ChooseColumns);
     EXPECT_TRUE(none.priceCandidates.isEmpty());
     EXPECT_EQ(none.headers.size(), 3);
+    EXPECT_EQ(none.sampleRows,
+              (QList<QStringList>{{QStringLiteral("A"), QStringLiteral("a"), QStringLiteral("1")}}));
 
     const PriceImport noModel = importPriceTable(table({"Что|Цена", "A|1"}), "x.csv", Today);
     EXPECT_EQ(noModel.outcome, PriceImport::ChooseColumns);
@@ -156,4 +158,22 @@ TEST(PriceImport, FileReadWhateverItsEncoding)
     EXPECT_TRUE(missing.message.startsWith(QString::fromUtf8("Файл «нет.csv» не открывается")))
         << missing.message.toStdString();
     EXPECT_EQ(importPriceFile(folder.path(), Today).outcome, PriceImport::Refused);
+}
+
+TEST(PriceImport, BinaryFilesRefused)
+{
+    QTemporaryDir folder;
+    const std::pair<QByteArray, const char *> files[] = {
+        {QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(600, '\0'),
+         "Файл «x.csv» — книга Excel старого формата (XLS). Сохраните её как XLSX или CSV."},
+        {QByteArray("Model;Price\nA;1\n\0\x01\x02", 19), "Файл «x.csv» — не таблица CSV и не книга XLSX."},
+    };
+    for (const auto &[bytes, message] : files) {
+        QFile file(folder.filePath(QStringLiteral("x.csv")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const PriceImport import = importPriceFile(file.fileName(), Today);
+        EXPECT_EQ(import.outcome, PriceImport::Refused);
+        EXPECT_EQ(import.message, QString::fromUtf8(message));
+    }
 }
