@@ -1,6 +1,7 @@
 #include "price_list/price_xlsx.h"
 
 #include "price_list/xlsx_sheet_xml.h"
+#include "price_list/xlsx_styles.h"
 
 #include <memory>
 #include <optional>
@@ -75,7 +76,9 @@ TableRead xlsxTable(const QByteArray &bytes)
     }
     // A workbook of numbers alone has no shared strings.
     const std::optional<QByteArray> strings = readPart(archive.get(), sharedStringsPath(*relationships));
-    result.rows = sheetTable(*sheet, strings ? sharedStrings(*strings) : QStringList());
+    const std::optional<QByteArray> styles = readPart(archive.get(), stylesPath(*relationships));
+    result.rows = sheetTable(*sheet, strings ? sharedStrings(*strings) : QStringList(),
+                             styles ? styleCurrencies(*styles) : QStringList());
     return result;
 }
 

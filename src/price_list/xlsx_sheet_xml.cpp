@@ -141,13 +141,21 @@ QStringList sharedStrings(const QByteArray &xml)
     return strings;
 }
 
-PriceTable sheetTable(const QByteArray &sheetXml, const QStringList &strings)
+QString stylesPath(const QByteArray &relationshipsXml)
+{
+    const QString path = relationshipTarget(relationshipsXml, {}, QStringLiteral("/styles"));
+    return path.isEmpty() ? QStringLiteral("xl/styles.xml") : path;
+}
+
+PriceTable sheetTable(const QByteArray &sheetXml, const QStringList &strings,
+                      const QStringList &styleCurrencies)
 {
     PriceTable table;
     QXmlStreamReader reader(sheetXml);
     TableRow row;
     int column = 0;
     QString type;
+    QString currency; // the one the cell's number format shows
     QString value;
     bool inRow = false;
     bool inCell = false;
@@ -172,9 +180,11 @@ PriceTable sheetTable(const QByteArray &sheetXml, const QStringList &strings)
                 column = 0;
                 inRow = true;
             } else if (name == u"c" && inRow) {
-                const int at = referenceColumn(reader.attributes().value(QLatin1String("r")));
+                const QXmlStreamAttributes attributes = reader.attributes();
+                const int at = referenceColumn(attributes.value(QLatin1String("r")));
                 column = at >= 0 ? at : column;
-                type = reader.attributes().value(QLatin1String("t")).toString();
+                type = attributes.value(QLatin1String("t")).toString();
+                currency = styleCurrencies.value(attributes.value(QLatin1String("s")).toInt());
                 value.clear();
                 inCell = true;
             } else if (name == u"v" && inCell) {
@@ -192,6 +202,8 @@ PriceTable sheetTable(const QByteArray &sheetXml, const QStringList &strings)
                     text = isIndex && index >= 0 && index < strings.size() ? strings[index] : QString();
                 } else if (type.isEmpty() || type == u"n") {
                     text = plainNumber(value.trimmed());
+                    if (!text.isEmpty() && !currency.isEmpty())
+                        text += u' ' + currency;
                 } else {
                     text = value; // inline and formula strings, booleans, errors
                 }
