@@ -16,13 +16,14 @@ TEST(XlsxStyles, CurrencyOfEachCellStyleFromItsNumberFormat)
 <numFmt numFmtId="167" formatCode="#,##0.00\ &quot;руб.&quot;"/>
 <numFmt numFmtId="168" formatCode="¥#,##0"/>
 <numFmt numFmtId="169" formatCode="0.00&quot; шт&quot;;[Red]\-0.00"/>
+<numFmt numFmtId="170" formatCode="[$-409]#,##0.00"/>
 </numFmts>
 <cellStyleXfs count="1"><xf numFmtId="165"/></cellStyleXfs>
 <cellXfs count="8"><xf numFmtId="0"/><xf numFmtId="164"/><xf numFmtId="165"/><xf numFmtId="166"/>
-<xf numFmtId="167"/><xf numFmtId="168"/><xf numFmtId="169"/><xf numFmtId="7"/></cellXfs></styleSheet>)";
+<xf numFmtId="167"/><xf numFmtId="168"/><xf numFmtId="169"/><xf numFmtId="7"/><xf numFmtId="170"/></cellXfs></styleSheet>)";
     EXPECT_EQ(styleCurrencies(styles),
               (QStringList{QString(), QStringLiteral("EUR"), QStringLiteral("USD"), Roubles, Roubles,
-                           QStringLiteral("CNY"), QString(), QString()}));
+                           QStringLiteral("CNY"), QString(), QString(), QString()}));
     EXPECT_TRUE(styleCurrencies("<not xml").isEmpty());
 }
 
