@@ -5,6 +5,7 @@
 #include "price_list/price_import.h"
 #include "price_list/price_list_file.h"
 #include "price_list/xlsx_sheet_xml.h"
+#include "price_list/xlsx_styles.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,7 +30,8 @@ void check(const PriceImport &import)
 
 } // namespace
 
-// The first byte picks the reader: CSV bytes, a sheet's XML, the workbook's own parts, the kept list.
+// The first byte picks the reader: CSV bytes, a sheet's XML, the workbook's own parts and styles, the kept
+// list.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     if (size == 0)
@@ -45,13 +47,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 1: {
         const QStringList strings{QStringLiteral("Артикул"), QStringLiteral("Наименование"),
                                   QStringLiteral("Цена, руб."), QStringLiteral("Валюта")};
-        check(importPriceTable(sheetTable(bytes, strings), QStringLiteral("x.xlsx"), day));
+        const QStringList currencies{QString(), QStringLiteral("USD"), QStringLiteral("EUR")};
+        check(importPriceTable(sheetTable(bytes, strings, currencies), QStringLiteral("x.xlsx"), day));
         break;
     }
     case 2:
         sharedStrings(bytes);
         firstSheetPath(bytes, bytes);
         sharedStringsPath(bytes);
+        stylesPath(bytes);
+        styleCurrencies(bytes);
         break;
     default: {
         const PriceListRead read = priceListFromJson(bytes);
