@@ -3,6 +3,8 @@
 #include "project_documents/sheet_form.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QMutex>
 #include <QPainter>
 
 namespace orvika {
@@ -47,8 +49,10 @@ double textHeightMm(const QPaintDevice &device, const TextStyle &style, double w
     return std::max(line, boundsOf(device, font, box, flagsOf(style), text).height()) / scale(1);
 }
 
-TextStyle fittedTextStyle(const QPaintDevice &device, const QRectF &boxMm, const QString &text,
-                          const TextStyle &style)
+namespace {
+
+TextStyle shrunkToFit(const QPaintDevice &device, const QRectF &boxMm, const QString &text,
+                      const TextStyle &style)
 {
     const QRectF box = SheetScale(device)(boxMm);
     const int flags = flagsOf(style);
@@ -60,6 +64,45 @@ TextStyle fittedTextStyle(const QPaintDevice &device, const QRectF &boxMm, const
         fitted.heightMm = std::max(SmallestTextMm, fitted.heightMm - ShrinkStepMm);
     }
     return fitted;
+}
+
+// A title block repeats its cells on every sheet of a document: each cell's text is fitted once for the
+// device's resolution, the box and the style.
+struct FitKey
+{
+    int dotsPerInch;
+    qint64 width, height, style; // hundredths of a mm; the style's height, alignment and flags
+    QString text;
+
+    friend bool operator==(const FitKey &, const FitKey &) = default;
+    friend size_t qHash(const FitKey &key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.dotsPerInch, key.width, key.height, key.style, key.text);
+    }
+};
+
+} // namespace
+
+TextStyle fittedTextStyle(const QPaintDevice &device, const QRectF &boxMm, const QString &text,
+                          const TextStyle &style)
+{
+    static QMutex mutex;
+    static QHash<FitKey, TextStyle> fitted;
+    const FitKey key{device.logicalDpiY(), qRound64(boxMm.width() * 100), qRound64(boxMm.height() * 100),
+                     (qRound64(style.heightMm * 100) * 512 + qint64(style.alignment) % 256) * 4 +
+                         (style.wrap ? 2 : 0) + (style.underline ? 1 : 0),
+                     text};
+    {
+        const QMutexLocker lock(&mutex);
+        if (const auto found = fitted.constFind(key); found != fitted.constEnd())
+            return *found;
+    }
+    const TextStyle made = shrunkToFit(device, boxMm, text, style);
+    const QMutexLocker lock(&mutex);
+    if (fitted.size() > 65536) // a long-running program's texts are not kept for ever
+        fitted.clear();
+    fitted.insert(key, made);
+    return made;
 }
 
 void drawTextInBox(QPainter &painter, const QRectF &boxMm, const QString &text, const TextStyle &style)
