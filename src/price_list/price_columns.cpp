@@ -107,4 +107,17 @@ std::optional<PriceColumns> parseColumnChoice(QStringView text, QString *error)
     return columns;
 }
 
+QString columnChoiceText(const PriceColumns &columns)
+{
+    QStringList parts;
+    const std::pair<const char *, int> named[] = {{"model", columns.model},
+                                                  {"name", columns.name},
+                                                  {"price", columns.price},
+                                                  {"currency", columns.currency}};
+    for (const auto &[key, column] : named)
+        if (column >= 0)
+            parts.append(QStringLiteral("%1=%2").arg(QLatin1String(key)).arg(column + 1));
+    return parts.join(u',');
+}
+
 } // namespace orvika

@@ -36,4 +36,7 @@ HeaderMatch matchHeader(const QStringList &cells);
 // The price and a model or a name are needed, no column twice. The reason for the user when not taken.
 std::optional<PriceColumns> parseColumnChoice(QStringView text, QString *error = nullptr);
 
+// The columns as parseColumnChoice reads them, for keeping the user's choice: "model=2,price=5".
+QString columnChoiceText(const PriceColumns &columns);
+
 } // namespace orvika

@@ -71,5 +71,8 @@ TEST(PriceColumns, ChoiceTypedForTheCommandLine)
         const std::optional<PriceColumns> columns = parseColumnChoice(QString::fromUtf8(c.text), &error);
         EXPECT_EQ(columns, c.columns);
         EXPECT_EQ(error.isEmpty(), c.columns.has_value()) << error.toStdString();
+        if (columns) {
+            EXPECT_EQ(parseColumnChoice(columnChoiceText(*columns)), columns);
+        }
     }
 }
