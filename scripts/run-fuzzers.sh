@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of a sanitizer build for a bounded time, starting from the seeds under
 # fuzz/corpus/<target>/. Exits non-zero when a target crashes, leaks memory per input or times out.
-#   scripts/run-fuzzers.sh <build-dir> [seconds per target, default 15]
+#   scripts/run-fuzzers.sh <build-dir> [seconds per target, default 12]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:?usage: run-fuzzers.sh <build-dir> [seconds]}
-seconds=${2:-15}
+seconds=${2:-12}
 targets=(report_parser_fuzz catalogue_reader_fuzz project_card_fuzz loudspeaker_library_fuzz price_list_fuzz)
 
 work=$(mktemp -d)
