@@ -183,17 +183,13 @@ void SoundLevelRooms::recalculate()
     m_calculations = calculateRooms(m_acoustics, sp3_13130_2009());
 }
 
-void transferRoomsToLines(MainWindowModel &model, const Acoustics &acoustics)
+void transferRoomsToLines(MainWindowModel &model, const SoundLevelRooms &rooms)
 {
-    const QList<ZoneTotal> totals = zoneTotals(acoustics, calculateRooms(acoustics, sp3_13130_2009()));
-    const LinesTransfer transfer = transferToLines(totals, model.projectCard().lines, model.lineZoneCount());
+    const LinesTransfer transfer = transferToLines(zoneTotals(rooms.acoustics(), rooms.calculations()),
+                                                   model.projectCard().lines, model.lineZoneCount());
     QStringList moved;
-    for (const ZoneTotal &total : totals) {
-        const QString refusedPrefix = QStringLiteral("Зона %1:").arg(total.zone);
-        if (std::none_of(transfer.refused.cbegin(), transfer.refused.cend(),
-                         [&](const QString &why) { return why.startsWith(refusedPrefix); }))
-            moved.append(QString::number(total.zone));
-    }
+    for (const int zone : transfer.moved)
+        moved.append(QString::number(zone));
     model.setLoudspeakerLines(transfer.lines);
     QStringList told;
     if (!moved.isEmpty())

@@ -67,6 +67,6 @@ private:
 // "Перенести в линии": each zone's loudspeaker, count and power of one into the model's lines; the zones
 // refused are named in one message through the model's dialog seam. The zone powers follow from the lines
 // window.
-void transferRoomsToLines(MainWindowModel &model, const Acoustics &acoustics);
+void transferRoomsToLines(MainWindowModel &model, const SoundLevelRooms &rooms);
 
 } // namespace orvika

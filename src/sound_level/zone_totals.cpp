@@ -92,6 +92,7 @@ LinesTransfer transferToLines(const QList<ZoneTotal> &totals, LoudspeakerLines l
         line->loudspeaker = total.loudspeakers.first();
         line->count = total.count;
         line->power = total.power / total.count;
+        transfer.moved.append(total.zone);
     }
     transfer.lines = lines;
     return transfer;

@@ -34,6 +34,7 @@ QList<ZoneTotal> zoneTotals(const Acoustics &acoustics, const QList<RoomCalculat
 struct LinesTransfer
 {
     LoudspeakerLines lines;
+    QList<int> moved;    // the zones whose lines took the sums, in ascending order
     QStringList refused; // a line for each zone left as it was, and why
 };
 

@@ -352,7 +352,7 @@ void SoundLevelDialog::removeLoudspeaker()
 void SoundLevelDialog::transfer()
 {
     const WindowDialogSeam::Over over(m_seam, this);
-    transferRoomsToLines(m_model, m_rooms.acoustics());
+    transferRoomsToLines(m_model, m_rooms);
 }
 
 void SoundLevelDialog::showPlan()

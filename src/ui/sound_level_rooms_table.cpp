@@ -3,11 +3,10 @@
 #include "engine/sound_level_input.h"
 #include "engine/sound_level_rooms.h"
 #include "files/number_text.h"
+#include "sound_level/room_table.h"
 
 #include <QHeaderView>
 #include <QStringList>
-#include <algorithm>
-#include <numeric>
 
 namespace orvika {
 namespace {
@@ -57,10 +56,7 @@ void SoundLevelRoomsTable::showRooms(const SoundLevelRooms &rooms)
 {
     const qsizetype selected = selectedRoom();
     const QList<Room> &all = rooms.acoustics().rooms;
-    QList<qsizetype> order(all.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&all](qsizetype a, qsizetype b) { return all.at(a).zone < all.at(b).zone; });
+    const QList<qsizetype> order = roomsInZoneOrder(all);
 
     clearSpans();
     setRowCount(int(order.size()));

@@ -246,7 +246,7 @@ TEST_F(SoundLevelTransfer, TheRoomsReachTheZoneListThroughTheLines)
                   -1, with(testRoom(6, 4, 3, 40, Mounting::Ceiling, Ceiling), [](Room &r) { r.zone = 3; })),
               QString());
 
-    transferRoomsToLines(*model, rooms.acoustics());
+    transferRoomsToLines(*model, rooms);
     EXPECT_EQ(seam.takeMessages(),
               QStringList{"В линии громкоговорителей перенесены зоны: 1, 2. Мощности зон переносит окно "
                           "«Линии громкоговорителей».\nНе перенесены:\nЗона 3: зоны нет в системе (зон: 2)"});
