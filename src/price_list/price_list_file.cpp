@@ -1,8 +1,8 @@
 #include "price_list/price_list_file.h"
 
 #include "files/text_file.h"
+#include "files/whole_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -93,19 +93,18 @@ PriceListRead priceListFromJson(const QByteArray &bytes)
 
 PriceListRead readPriceList(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return {}; // Missing
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return failed(PriceListRead::Unusable,
-                      info.isFile() ? file.errorString() : QStringLiteral("это не файл"));
-    if (file.size() > LargestList)
+    const WholeFile file = readWholeFile(path, LargestList);
+    switch (file.outcome) {
+    case WholeFile::Missing:
+        return {};
+    case WholeFile::Unreadable:
+        return failed(PriceListRead::Unusable, file.reason);
+    case WholeFile::TooLarge:
         return failed(PriceListRead::Foreign, QStringLiteral("файл слишком велик для прайс-листа"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(PriceListRead::Unusable, file.errorString());
-    return priceListFromJson(bytes);
+    case WholeFile::Read:
+        break;
+    }
+    return priceListFromJson(file.bytes);
 }
 
 std::optional<QString> writePriceList(const QString &path, const PriceList &list)

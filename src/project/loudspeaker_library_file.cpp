@@ -1,10 +1,10 @@
 #include "project/loudspeaker_library_file.h"
 
 #include "files/text_file.h"
+#include "files/whole_file.h"
 #include "project/card_acoustics.h"
 #include "project/json_values.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -55,8 +55,8 @@ LoudspeakerLibraryRead loudspeakerLibraryFromJson(const QByteArray &bytes)
     read.outcome = LoudspeakerLibraryRead::Library;
     const QJsonValue entries = object.value(QStringLiteral("loudspeakers"));
     if (!entries.isUndefined() && !entries.isArray() && !entries.isNull())
-        read.dropped.append({0, QStringLiteral("loudspeakers"), shownValue(entries),
-                             QStringLiteral("список JSON")});
+        read.dropped.append(
+            {0, QStringLiteral("loudspeakers"), shownValue(entries), QStringLiteral("список JSON")});
     read.library.loudspeakers =
         readLoudspeakerList(entries.toArray(), QStringLiteral("loudspeakers"), read.dropped);
     read.library.kept = object;
@@ -67,20 +67,19 @@ LoudspeakerLibraryRead loudspeakerLibraryFromJson(const QByteArray &bytes)
 
 LoudspeakerLibraryRead readLoudspeakerLibrary(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return {}; // Missing
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return failed(LoudspeakerLibraryRead::Unusable,
-                      info.isFile() ? file.errorString() : QStringLiteral("это не файл"));
-    if (file.size() > LargestLibrary)
+    const WholeFile file = readWholeFile(path, LargestLibrary);
+    switch (file.outcome) {
+    case WholeFile::Missing:
+        return {};
+    case WholeFile::Unreadable:
+        return failed(LoudspeakerLibraryRead::Unusable, file.reason);
+    case WholeFile::TooLarge:
         return failed(LoudspeakerLibraryRead::Foreign,
                       QStringLiteral("файл слишком велик для библиотеки громкоговорителей"));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(LoudspeakerLibraryRead::Unusable, file.errorString());
-    return loudspeakerLibraryFromJson(bytes);
+    case WholeFile::Read:
+        break;
+    }
+    return loudspeakerLibraryFromJson(file.bytes);
 }
 
 std::optional<QString> writeLoudspeakerLibrary(const QString &path, const LoudspeakerLibrary &library)

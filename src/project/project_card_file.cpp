@@ -1,10 +1,10 @@
 #include "project/project_card_file.h"
 
 #include "files/text_file.h"
+#include "files/whole_file.h"
 #include "project/card_acoustics.h"
 #include "project/card_keys.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -124,28 +124,23 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
 
 ProjectCardRead readProjectCard(const QString &path)
 {
+    const WholeFile file = readWholeFile(path, LargestCard);
     ProjectCardRead read;
-    const QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return read; // Missing
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        read.outcome = ProjectCardRead::Unusable;
-        read.reason = info.isFile() ? file.errorString() : QStringLiteral("это не файл");
+    switch (file.outcome) {
+    case WholeFile::Missing:
         return read;
-    }
-    if (file.size() > LargestCard) {
+    case WholeFile::Unreadable:
+        read.outcome = ProjectCardRead::Unusable;
+        read.reason = file.reason;
+        return read;
+    case WholeFile::TooLarge:
         read.outcome = ProjectCardRead::Foreign;
         read.reason = QStringLiteral("файл слишком велик для сведений о проекте");
         return read;
+    case WholeFile::Read:
+        break;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        read.outcome = ProjectCardRead::Unusable;
-        read.reason = file.errorString();
-        return read;
-    }
-    return projectCardFromJson(bytes);
+    return projectCardFromJson(file.bytes);
 }
 
 std::optional<QString> writeProjectCard(const QString &path, const ProjectCard &card)
