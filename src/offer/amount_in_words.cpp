@@ -91,4 +91,12 @@ QString amountInWords(Money money)
     return QStringLiteral("%1 %2 %3 %4").arg(text, rouble).arg(kopecks, 2, 10, QLatin1Char('0')).arg(kopeck);
 }
 
+QString countNoun(qint64 count, const QString &one, const QString &few, const QString &many)
+{
+    const RussianWords &words = russianWords();
+    if (!words.plurals || count < 0)
+        return many;
+    return noun(pluralCategory(*words.plurals, count), one, few, many);
+}
+
 } // namespace orvika

@@ -12,4 +12,8 @@ namespace orvika {
 // roubles reach it as an integer. Empty for a negative sum, or when ICU cannot spell it.
 QString amountInWords(Money money);
 
+// The noun that agrees with a count, by ICU's Russian plural rules: 1 позиция, 3 позиции, 5 позиций. The
+// plural form when ICU cannot tell.
+QString countNoun(qint64 count, const QString &one, const QString &few, const QString &many);
+
 } // namespace orvika

@@ -25,6 +25,8 @@ struct Vat
 {
     VatMode mode = VatMode::Over;
     int rate = DefaultVatRate; // %, 0 to 100
+
+    friend bool operator==(const Vat &, const Vat &) = default;
 };
 
 struct OfferTotals

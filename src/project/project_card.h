@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lines/loudspeaker_lines.h"
+#include "offer/offer_settings.h"
 #include "sound_level/acoustic_data.h"
 
 #include <QDate>
@@ -48,6 +49,7 @@ struct ProjectCard
     QDate date;             // null when left empty
     LoudspeakerLines lines; // each zone's loudspeakers and cable
     Acoustics acoustics;    // the rooms and the loudspeakers' data of the sound-level calculation
+    OfferSettings offer;    // the commercial offer's settings, prices set by hand and works
     // The keys of the file this program does not know, written back as they were.
     QJsonObject kept;
 
