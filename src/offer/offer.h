@@ -31,7 +31,7 @@ enum class PriceSource {
 struct OfferItem
 {
     OfferSection section = OfferSection::Equipment;
-    QString name;  // "Селектор зон на 10 линий до 500 Вт", "Кабель КПСнг(А)-FRLS 2×1,5 мм²"
+    QString name; // "Селектор зон на 10 линий до 500 Вт", "Кабель КПСнг(А)-FRLS 2×1,5 мм²"
     QString model; // "K-3110"; empty for a cable, a typed loudspeaker or a work
     QString unit;  // "шт.", "м", or the work's own
     Quantity quantity;
@@ -69,11 +69,11 @@ struct OfferSubtotal
 
 struct Offer
 {
-    QList<OfferLine> lines;          // by section, in the order above
-    QList<OfferSubtotal> subtotals;  // of the sections that have lines
+    QList<OfferLine> lines;         // by section, in the order above
+    QList<OfferSubtotal> subtotals; // of the sections that have lines
     Vat vat;
     OfferTotals totals;
-    int pricedCount = 0;             // the lines the sum holds: "Всего наименований N"
+    int pricedCount = 0; // the lines the sum holds: "Всего наименований N"
     // When a sum would not fit in what money holds: the offer is not to be printed.
     bool tooLarge = false;
 

@@ -18,7 +18,8 @@
 namespace orvika {
 
 // The currencies a list price may be in besides roubles, each with a rate the user sets.
-inline const QStringList ForeignCurrencies = {QStringLiteral("USD"), QStringLiteral("EUR"), QStringLiteral("CNY")};
+inline const QStringList ForeignCurrencies = {QStringLiteral("USD"), QStringLiteral("EUR"),
+                                              QStringLiteral("CNY")};
 
 struct CurrencyRate
 {

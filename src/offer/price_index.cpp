@@ -46,6 +46,8 @@ QChar latinLookalike(QChar c)
         return QLatin1Char('T');
     case u'Х':
         return QLatin1Char('X');
+    case u'×': // a cable's "2×1,5", which lists write with an x of either alphabet
+        return QLatin1Char('X');
     default:
         return c;
     }
