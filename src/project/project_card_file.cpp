@@ -4,6 +4,7 @@
 #include "files/whole_file.h"
 #include "project/card_acoustics.h"
 #include "project/card_keys.h"
+#include "project/card_offer.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -72,6 +73,8 @@ QByteArray projectCardJson(const ProjectCard &card)
         object.insert(QStringLiteral("lines"), linesJson(card.lines, keptLines.toObject()));
     if (!card.acoustics.isEmpty() || !card.acoustics.kept.isEmpty())
         object.insert(QStringLiteral("acoustics"), acousticsJson(card.acoustics));
+    if (!card.offer.isEmpty())
+        object.insert(QStringLiteral("offer"), offerJson(card.offer));
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
@@ -100,7 +103,7 @@ ProjectCardRead projectCardFromJson(const QByteArray &bytes)
 
     card.kept = object;
     // The unknown keys inside "acoustics" stay with the acoustics.
-    for (const char *known : {"format", "version", "revision", "date", "acoustics"})
+    for (const char *known : {"format", "version", "revision", "date", "acoustics", "offer"})
         card.kept.remove(QLatin1String(known));
     for (const auto &key : card_keys::CardTexts)
         card.kept.remove(QLatin1String(key.key));

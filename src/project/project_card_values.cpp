@@ -3,6 +3,7 @@
 #include "lines/line_limits.h"
 #include "project/card_acoustics.h"
 #include "project/card_keys.h"
+#include "project/card_offer.h"
 #include "project/json_values.h"
 
 #include <QJsonArray>
@@ -126,6 +127,7 @@ void readCardValues(const QJsonObject &object, ProjectCard &card, QList<DroppedV
     readSettings(settings, card.lines.settings);
     readZones(settings.array("zones"), card.lines, dropped);
     card.acoustics = readAcoustics(values.object("acoustics"), dropped);
+    card.offer = readOffer(values.object("offer"), dropped);
 }
 
 namespace {
