@@ -37,13 +37,16 @@ int usageError(const QString &text)
 
 // The output must not take the place of a file the program reads: the reports named, their cards,
 // the card given and the data files of the working directory.
-std::optional<QString> outputRefusal(const QString &output, const QStringList &reports, const QString &card)
+std::optional<QString> outputRefusal(const QString &output, const QStringList &reports, const QString &card,
+                                     const QString &prices)
 {
     QList<ProtectedFile> files = dataFiles(QDir::currentPath());
     for (const QString &report : reports)
         files += reportFiles(report);
     if (!card.isEmpty())
         files.append(cardFile(card));
+    if (!prices.isEmpty())
+        files.append({prices, QStringLiteral("прайс-лист")});
     const std::optional<ProtectedFile> taken = protectedFileAt(output, files);
     if (!taken)
         return std::nullopt;
@@ -83,7 +86,8 @@ struct Options
             "Составить спецификацию по сохранённому отчёту ОТЧЁТ.dat и записать документ: pdf, csv "
             "или xlsx, спецификацию по ГОСТ 21.110: gost-pdf или gost-xlsx, линии громкоговорителей: "
             "lines-csv, расчёт уровня звука: acoustics-csv (помещения), calculations-pdf или "
-            "calculations-odt (расчёты для пояснительной записки), схему структурную: scheme-pdf, "
+            "calculations-odt (расчёты для пояснительной записки), коммерческое предложение: offer-pdf, "
+            "offer-xlsx или offer-csv (с прайс-листом --prices), схему структурную: scheme-pdf, "
             "или рисунок: rack-svg "
             "(вид шкафа), diagram-svg (блок-схема), чертёж для САПР: rack-dxf, diagram-dxf. "
             "Файл \"Спецификация.dat\" не изменяется. Код завершения 0 — документ записан, 3 — записан, "
@@ -104,6 +108,17 @@ struct Options
         QStringLiteral("Сведения о проекте для --export (основная надпись, объект, поставщик); по "
                        "умолчанию — файл .json с именем отчёта рядом с ним, если он есть."),
         QStringLiteral("файл.json")};
+    const QCommandLineOption pricesOption{
+        QStringLiteral("prices"),
+        QStringLiteral("Прайс-лист (CSV или XLSX) для коммерческого предложения (offer-pdf, offer-xlsx, "
+                       "offer-csv). Позиции без цены называются в стандартном потоке ошибок и в сумму не "
+                       "включаются; текущий прайс-лист программы не заменяется."),
+        QStringLiteral("файл")};
+    const QCommandLineOption priceColumnsOption{
+        QStringLiteral("price-columns"),
+        QStringLiteral("Столбцы прайс-листа, если их не видно по заголовку (номера с 1): "
+                       "model=N,price=M[,currency=K][,name=L]."),
+        QStringLiteral("столбцы")};
     const QCommandLineOption outputOption{
         QStringLiteral("output"),
         QStringLiteral("Файл документа (для --compare: файл CSV вместо вывода). Спецификация, её сведения "
@@ -116,8 +131,8 @@ Options::Options()
     parser.setApplicationDescription(QStringLiteral(
         "Составление спецификации оборудования системы оповещения.\n"
         "Без параметров открывается окно программы; данные (Base/) берутся из текущей папки."));
-    parser.addOptions(
-        {exportOption, compareOption, recheckOption, outputOption, projectOption, userDataOption});
+    parser.addOptions({exportOption, compareOption, recheckOption, outputOption, projectOption, pricesOption,
+                       priceColumnsOption, userDataOption});
     parser.addPositionalArgument(
         QStringLiteral("файлы"),
         QStringLiteral("--export: ОТЧЁТ.dat; --compare: A.dat B.dat; --recheck: [ПАПКА]."),
@@ -156,8 +171,23 @@ int run(Options &options, bool parsed)
     QStringList files = parser.positionalArguments();
     QString output = parser.value(options.outputOption);
     QString project = parser.value(options.projectOption);
+    QString prices = parser.value(options.pricesOption);
     if (parser.isSet(options.projectOption) && !parser.isSet(options.exportOption))
         return usageError(QStringLiteral("Сведения о проекте (--project) указываются только для --export."));
+    const bool offer = OfferFormats.contains(parser.value(options.exportOption));
+    if ((parser.isSet(options.pricesOption) || parser.isSet(options.priceColumnsOption)) && !offer)
+        return usageError(QStringLiteral(
+            "Прайс-лист (--prices, --price-columns) указывается только для коммерческого предложения "
+            "(--export offer-pdf, offer-xlsx или offer-csv)."));
+    if (offer && prices.isEmpty())
+        return usageError(QStringLiteral("Не указан прайс-лист: --prices ФАЙЛ."));
+    std::optional<PriceColumns> columns;
+    if (parser.isSet(options.priceColumnsOption)) {
+        QString why;
+        columns = parseColumnChoice(parser.value(options.priceColumnsOption), &why);
+        if (!columns)
+            return usageError(QStringLiteral("Столбцы прайс-листа (--price-columns) не приняты: ") + why);
+    }
     if (parser.isSet(options.userDataOption)) {
         // The files named are found from where the program was started, not in the data folder.
         for (QString &file : files)
@@ -166,6 +196,8 @@ int run(Options &options, bool parsed)
             output = QDir::current().absoluteFilePath(output);
         if (!project.isEmpty())
             project = QDir::current().absoluteFilePath(project);
+        if (!prices.isEmpty())
+            prices = QDir::current().absoluteFilePath(prices);
         if (const std::optional<QString> failure = enterUserDataFolder()) {
             print(stderr, *failure + u'\n');
             return ExitFailed;
@@ -173,7 +205,7 @@ int run(Options &options, bool parsed)
     }
 
     if (!output.isEmpty()) {
-        if (const std::optional<QString> refusal = outputRefusal(output, files, project)) {
+        if (const std::optional<QString> refusal = outputRefusal(output, files, project, prices)) {
             print(stderr, *refusal + u'\n');
             return ExitUsage;
         }
@@ -195,7 +227,7 @@ int run(Options &options, bool parsed)
         return usageError(
             QStringLiteral("Неизвестный формат документа: %1 (pdf, csv, xlsx, gost-pdf, "
                            "gost-xlsx, lines-csv, acoustics-csv, calculations-pdf, calculations-odt, "
-                           "scheme-pdf, rack-svg, "
+                           "offer-pdf, offer-xlsx, offer-csv, scheme-pdf, rack-svg, "
                            "diagram-svg, rack-dxf или diagram-dxf).")
                 .arg(format));
     if (output.isEmpty())
@@ -203,7 +235,8 @@ int run(Options &options, bool parsed)
     if (files.size() != 1)
         return usageError(files.isEmpty() ? QStringLiteral("Не указан файл сохранённой спецификации.")
                                           : QStringLiteral("Указано больше одного файла спецификации."));
-    return exportDocument(format, files.first(), output, project);
+    return exportDocument(format, files.first(), output, project,
+                          {prices.isEmpty() ? prices : QDir::current().absoluteFilePath(prices), columns});
 }
 
 } // namespace

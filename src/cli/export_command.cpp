@@ -111,7 +111,7 @@ bool tellDifferences(const QString &reportName, const QStringList &saved, const 
 // Restores the saved report, composes as "Составить спецификацию" does (the report itself is not
 // written) and writes the document of the proposal.
 int exportDocument(const QString &format, const QString &reportPath, const QString &outputPath,
-                   const QString &cardPath)
+                   const QString &cardPath, const OfferPrices &prices)
 {
     SharedState state;
     StreamDialogs dialogs;
@@ -133,6 +133,10 @@ int exportDocument(const QString &format, const QString &reportPath, const QStri
 
     const ProjectCard card = projectCardFor(
         report, cardPath.isEmpty() ? cardPath : QDir::current().absoluteFilePath(cardPath), dialogs);
+    if (OfferFormats.contains(format)) {
+        const int status = exportOffer(format, outputPath, *finished, card, prices, dialogs);
+        return status == ExitDone && differs ? ExitDiffers : status;
+    }
     if (const auto error = writeDocument(format, outputPath, state.catalogue, *finished, card)) {
         dialogs.message(writeFailureMessage(QFileInfo(outputPath).fileName(), *error));
         return ExitFailed;
