@@ -1,11 +1,15 @@
+#include "documents/workbook_module.h"
 #include "offer_documents/offer_files.h"
+#include "offer_documents/offer_workbook.h"
 
-// Placeholder until the offer's workbook is written.
 namespace orvika {
 
-std::optional<QString> writeOfferXlsx(const QString &, const ProjectCard &, const Offer &)
+std::optional<QString> writeOfferXlsx(const QString &path, const ProjectCard &card, const Offer &offer)
 {
-    return QStringLiteral("книга предложения ещё не сделана");
+    // A sum that did not fit has no figure to write: a workbook of it would show a wrong total.
+    if (offer.tooLarge)
+        return QStringLiteral("сумма предложения слишком велика, книга не записана");
+    return writeWithWorkbookModule("orvikaWriteOfferXlsx", path, OfferWorkbook{card, offer});
 }
 
 } // namespace orvika
