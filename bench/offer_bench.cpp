@@ -1,4 +1,10 @@
+#include "calc/calculation.h"
+#include "catalogue/designation.h"
+#include "catalogue/scheme_library.h"
+#include "installations.h"
 #include "offer/amount_in_words.h"
+#include "offer/offer_items.h"
+#include "offer/offer_pricing.h"
 #include "offer/price_index.h"
 #include "offer/unit_price.h"
 #include "offer/vat.h"
@@ -73,6 +79,39 @@ void pricing2000Items(benchmark::State &state)
     }
 }
 BENCHMARK(pricing2000Items)->Unit(benchmark::kMillisecond);
+
+// The largest installation as the offer prices it: its proposal's units, a loudspeaker line in each of its
+// 160 zones and five works, against the 20,000-row list holding every catalogue unit, from the items to the
+// totals in words. The list's index is built once, when the list is taken.
+void pricingTheLargestInstallation(benchmark::State &state)
+{
+    const orvika::Catalogue catalogue = bench::bundledCatalogue();
+    const orvika::Requirements requirements = bench::largeInstallation();
+    const orvika::Proposal proposal =
+        orvika::calculate(catalogue, orvika::loadSchemeLibrary(bench::DataDir).lines, requirements);
+    orvika::PriceList list = largeList();
+    for (const QString &line : catalogue.lines)
+        if (const QString model = orvika::modelOf(line); !model.isEmpty())
+            list.entries.append({model, orvika::unitName(line), 123456, orvika::Roubles, 0});
+    list.entries.append({QString(), QStringLiteral("КПСнг(А)-FRLS 2х1,5"), 5650, orvika::Roubles, 0});
+    const orvika::PriceIndex index(list);
+    orvika::LoudspeakerLines lines;
+    for (int zone = 1; zone <= 160; ++zone)
+        lines.zones.append({zone, QStringLiteral("Зона %1").arg(zone),
+                            QStringLiteral("K-3520 Громкоговоритель"), 6, zone % 12 + 1, 80.0 + zone, 1.5,
+                            QStringLiteral("КПСнг(А)-FRLS")});
+    orvika::OfferSettings settings;
+    settings.markup = orvika::Percent{1500};
+    for (int work = 0; work < 5; ++work)
+        settings.works.append({QStringLiteral("Работа %1").arg(work), QStringLiteral("усл."),
+                               orvika::Quantity::whole(1), orvika::Money{1000000}});
+    for (auto _ : state) {
+        const orvika::Offer offer = orvika::priceOffer(
+            orvika::offerItems(requirements, proposal, lines, settings.works), settings, index);
+        benchmark::DoNotOptimize(orvika::amountInWords(offer.totals.total));
+    }
+}
+BENCHMARK(pricingTheLargestInstallation)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
