@@ -406,6 +406,7 @@ TEST(OfferXlsx, LibreOfficeRecalculatesTheProgramsFiguresInEveryVatMode)
         {"none", halves, {VatMode::None, 22}},
         {"school", schoolItems(), {VatMode::Over, 22}},
         {"typed", schoolItems(), {VatMode::Over, 20}, kopecksOf(987654)},
+        {"empty", {}, {VatMode::Over, 22}},
     };
 
     QTemporaryDir dir;
@@ -479,7 +480,6 @@ TEST(OfferXlsx, LibreOfficeRecalculatesTheProgramsFiguresInEveryVatMode)
         else
             EXPECT_EQ(computed(vatLineText(test.vat)), expected(offer.totals.vat));
         EXPECT_EQ(computed(totalLineText(test.vat)), expected(offer.totals.total));
-        EXPECT_GT(offer.totals.total, Money{});
     }
 }
 
