@@ -35,13 +35,13 @@ QList<TableCell> headerCells()
 
 QList<TableCell> lineCells(const OfferLine &line)
 {
-    return {{QString::number(line.position), 1, Qt::AlignHCenter},
+    return {{QString::number(line.position), 1, Qt::AlignHCenter, true},
             {line.item.name, 1, Qt::AlignLeft},
             {line.item.model, 1, Qt::AlignLeft},
             {line.item.unit, 1, Qt::AlignHCenter},
-            {quantityCell(line), 1, Qt::AlignRight},
-            {priceCell(line), 1, Qt::AlignRight},
-            {sumCell(line), 1, Qt::AlignRight}};
+            {quantityCell(line), 1, Qt::AlignRight, true},
+            {priceCell(line), 1, Qt::AlignRight, true},
+            {sumCell(line), 1, Qt::AlignRight, true}};
 }
 
 void flowHeading(PageFlow &flow, const ProjectCard &card)
@@ -85,7 +85,7 @@ void flowTable(OfferTable &table, const Offer &offer)
         for (const OfferSubtotal &subtotal : offer.subtotals)
             if (subtotal.section == section)
                 table.row({{subtotalLineText(section), int(SumColumn), Qt::AlignRight},
-                           {moneyText(subtotal.subtotal), 1, Qt::AlignRight}},
+                           {moneyText(subtotal.subtotal), 1, Qt::AlignRight, true}},
                           RowLook::Total);
     }
 }
@@ -108,9 +108,15 @@ void flowTotals(PageFlow &flow, const OfferTable &table, const Offer &offer)
         rows.last().label.chop(1);
     rows.append({totalLineText(offer.vat) + u':', moneyText(offer.totals.total), true});
 
-    const double labelWidth = table.columnLeft(SumColumn) - table.padding();
-    const double sumLeft = table.columnLeft(SumColumn) + table.padding();
-    const double sumWidth = table.columnWidth(SumColumn) - 2 * table.padding();
+    // The figures end where the sum column's do; one wider than that column reaches under the price's,
+    // and the labels keep to the left of the widest.
+    const double right = table.columnLeft(SumColumn) + table.columnWidth(SumColumn) - table.padding();
+    double sumWidth = table.columnWidth(SumColumn) - 2 * table.padding();
+    for (const Row &row : rows)
+        sumWidth = std::max(sumWidth, flow.wrap(bold, flow.width(), row.sum).widths.value(0));
+    sumWidth = std::min(sumWidth, right - table.columnLeft(SumColumn - 1) - table.padding());
+    const double sumLeft = right - sumWidth;
+    const double labelWidth = sumLeft - 2 * table.padding();
     const double gap = flow.mm(1);
     double height = flow.mm(2);
     QList<std::pair<WrappedText, WrappedText>> laid;

@@ -8,6 +8,9 @@ namespace {
 constexpr double PaddingXMm = 1.2;
 constexpr double PaddingYMm = 0.9;
 constexpr double RuleMm = 0.2;
+// The least a figure is brought down to; a figure wider still is broken over lines.
+constexpr double SmallestFigurePt = 5;
+constexpr double FigureStepPt = 0.25;
 const QColor SectionShade(232, 232, 232);
 const QColor HeaderShade(245, 245, 245);
 
@@ -47,7 +50,25 @@ OfferTable::Laid OfferTable::layOut(const QList<TableCell> &cells, const QFont &
         double width = 0;
         for (int i = 0; i < cell.span && column < m_widths.size(); ++i, ++column)
             width += m_widths.at(column);
-        laid.texts.append(m_flow.wrap(font, width - 2 * m_padding, cell.text));
+        QFont cellFont = font;
+        WrappedText text = m_flow.wrap(font, width - 2 * m_padding, cell.text);
+        if (cell.figure && text.lines.size() > 1) {
+            WrappedText smaller = text;
+            while (smaller.lines.size() > 1 && cellFont.pointSizeF() > SmallestFigurePt) {
+                cellFont.setPointSizeF(cellFont.pointSizeF() - FigureStepPt);
+                smaller = m_flow.wrap(cellFont, width - 2 * m_padding, cell.text);
+            }
+            // Drawn on the row's first line, its baseline lowered to the middle of that line.
+            if (smaller.lines.size() == 1) {
+                text.lines = smaller.lines;
+                text.widths = smaller.widths;
+                text.ascent = smaller.ascent + (text.lineHeight - smaller.lineHeight) / 2;
+            } else {
+                cellFont = font;
+            }
+        }
+        laid.texts.append(text);
+        laid.fonts.append(cellFont);
         laid.lineCount = std::max(laid.lineCount, laid.texts.last().lines.size());
     }
     return laid;
@@ -87,7 +108,6 @@ void OfferTable::placePart(const QList<TableCell> &cells, const Laid &laid, RowL
     const double top = m_flow.y();
     const double height = heightOf(laid, lines);
     const bool header = &cells == &m_header;
-    const QFont font = header ? m_bold : fontOf(look);
     if (look == RowLook::Section || header)
         m_flow.shade(QRectF(0, top, m_flow.width(), height), header ? HeaderShade : SectionShade);
     double x = 0;
@@ -99,7 +119,7 @@ void OfferTable::placePart(const QList<TableCell> &cells, const Laid &laid, RowL
         const WrappedText &text = laid.texts.at(i);
         // The header's captions stand in the middle of their row, whatever their lines.
         const double shift = middle ? (lines - text.lines.size()) * text.lineHeight / 2 : 0;
-        m_flow.placeLines(text, font, x + m_padding, width - 2 * m_padding,
+        m_flow.placeLines(text, laid.fonts.at(i), x + m_padding, width - 2 * m_padding,
                           top + m_flow.mm(PaddingYMm) + shift, cells.at(i).alignment, from, count);
         m_flow.rule(QLineF(x, top, x, top + height), RuleMm);
         x += width;

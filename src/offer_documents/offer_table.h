@@ -15,6 +15,8 @@ struct TableCell
     QString text;
     int span = 1;
     Qt::Alignment alignment = Qt::AlignLeft;
+    // A figure is not broken over lines: its font is brought down until it fits.
+    bool figure = false;
 };
 
 enum class RowLook {
@@ -46,6 +48,7 @@ private:
     struct Laid
     {
         QList<WrappedText> texts;
+        QList<QFont> fonts;
         qsizetype lineCount = 0;
     };
 

@@ -1,8 +1,10 @@
+#include "offer/offer_pricing.h"
 #include "offer/offer_texts.h"
 #include "offer_documents/offer_files.h"
 #include "support/file_faults.h"
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
@@ -80,17 +82,18 @@ QList<PlacedPage> placedWordsOf(const QString &pdf)
     return pages;
 }
 
-// Every expected text in the flat text, one after another; the first one missing or out of order.
-std::optional<QString> firstOutOfOrder(const QString &text, const QStringList &expected)
+// Every expected text in the flat text, one after another: the first one missing or out of order, or an
+// empty text when all are there.
+std::string firstOutOfOrder(const QString &text, const QStringList &expected)
 {
     qsizetype at = 0;
     for (const QString &part : expected) {
         const qsizetype found = text.indexOf(flat(part), at);
         if (found < 0)
-            return part;
+            return part.toStdString();
         at = found + flat(part).size();
     }
-    return std::nullopt;
+    return {};
 }
 
 OfferLine offerLine(OfferSection section, const QString &name, const QString &model, const QString &unit,
@@ -233,7 +236,7 @@ TEST_F(OfferPdf, ReadsTheHeadingTheSectionsAndTheClosingInOrderForEachVatMode)
                      card.organisation,
                      card.people.developer,
                      QStringLiteral("(подпись)")};
-        EXPECT_EQ(firstOutOfOrder(text, expected), std::nullopt) << text.toStdString();
+        EXPECT_EQ(firstOutOfOrder(text, expected), "") << text.toStdString();
         EXPECT_EQ(amplifier.sum, Money::fromKopecks(9'024'700));
         // Without VAT its line has no sum: the total's line follows it directly.
         if (!c.vatSum) {
@@ -263,7 +266,7 @@ TEST_F(OfferPdf, LeavesOutWhatTheCardDoesNotStateAndTheSectionsWithoutLines)
                                QStringLiteral("Работы"), QStringLiteral("1 Монтаж усл. 1 5 000,00 5 000,00"),
                                QStringLiteral("Итого по разделу «Работы» 5 000,00"),
                                QStringLiteral("Всего с НДС: 6 100,00")}),
-        std::nullopt)
+        "")
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Коммерческое предложение Объект: Склад")));
     for (const char *absent : {"Заказчик", "Адрес", "Оборудование", "Изделия и материалы", "действительно",
@@ -351,7 +354,114 @@ TEST_F(OfferPdf, ALongOfferRunsOverPagesUnderItsHeaderWithEveryRowOnce)
     EXPECT_EQ(firstOutOfOrder(flat(layout.last()),
                               {QStringLiteral("Изделие 152"), subtotalLineText(OfferSection::Works),
                                countLine(offer), totalInWords(offer), QStringLiteral("(подпись)")}),
-              std::nullopt);
+              "");
+}
+
+TEST_F(OfferPdf, APricedOfferPrintsTheFiguresItWasPricedWith)
+{
+    PriceList list;
+    list.entries = {{QStringLiteral("К-3520"), QStringLiteral("Громкоговоритель"), 150'000, Roubles, 2},
+                    {QStringLiteral("K-3110"), QStringLiteral("Селектор"), 10'000, QStringLiteral("USD"), 3},
+                    {QString(), QStringLiteral("КПСнг(А)-FRLS 2х1,5"), 5'650, Roubles, 4}};
+    const PriceIndex index(list);
+    OfferSettings settings;
+    settings.markup = Percent{1250};
+    settings.vat = {VatMode::Included, 22};
+    auto item = [](OfferSection section, const char *name, const char *model, const char *unit,
+                   qint64 count) {
+        OfferItem made;
+        made.section = section;
+        made.name = QString::fromUtf8(name);
+        made.model = QString::fromUtf8(model);
+        made.unit = QString::fromUtf8(unit);
+        made.quantity = Quantity::whole(count);
+        return made;
+    };
+    OfferItem cable = item(OfferSection::Materials, "Кабель КПСнг(А)-FRLS 2×1,5 мм²", "", "м", 137);
+    cable.listNames = {cable.name, QStringLiteral("КПСнг(А)-FRLS 2х1,5")};
+    OfferItem mounting = item(OfferSection::Works, "Монтаж", "", "усл.", 1);
+    mounting.workPrice = Money::fromKopecks(4'500'000);
+    const Offer offer =
+        priceOffer({item(OfferSection::Equipment, "Громкоговоритель настенный", "K-3520", "шт.", 17),
+                    item(OfferSection::Equipment, "Селектор зон", "K-3110", "шт.", 1), cable, mounting},
+                   settings, index);
+    ASSERT_FALSE(offer.tooLarge);
+    ASSERT_EQ(offer.lines.size(), 4);
+    ProjectCard card = offerCard();
+    card.offer = settings;
+    const QString pdf = path(QStringLiteral("КП.pdf"));
+    ASSERT_EQ(writeOfferPdf(pdf, card, offer), std::nullopt);
+    const QString text = flat(pagesOf(pdf).join(u' '));
+    QStringList expected;
+    for (const OfferSubtotal &subtotal : offer.subtotals) {
+        expected.append(offerSectionTitle(subtotal.section));
+        for (const OfferLine &line : offer.lines)
+            if (line.item.section == subtotal.section)
+                expected.append(QStringList{QString::number(line.position), line.item.name, line.item.model,
+                                            line.item.unit, quantityCell(line), priceCell(line),
+                                            sumCell(line)}
+                                    .join(u' '));
+        expected.append(subtotalLineText(subtotal.section) + u' ' + moneyText(subtotal.subtotal));
+    }
+    expected += {QStringLiteral("Итого: ") + moneyText(offer.totals.subtotal),
+                 QStringLiteral("в том числе НДС 22 %: ") + moneyText(offer.totals.vat),
+                 QStringLiteral("Всего: ") + moneyText(offer.totals.total),
+                 missingPricesLine(offer),
+                 countLine(offer),
+                 totalInWords(offer)};
+    EXPECT_EQ(firstOutOfOrder(text, expected), "") << text.toStdString();
+    // The selector in dollars without a rate is the line without a price.
+    EXPECT_TRUE(text.contains(QStringLiteral("K-3110 шт. 1 нет цены нет цены")));
+}
+
+TEST_F(OfferPdf, LongTextsWrapInsideTheirPlaces)
+{
+    ProjectCard card = offerCard();
+    card.organisation =
+        QStringLiteral("Общество с ограниченной ответственностью «Научно-производственное "
+                       "объединение противопожарной автоматики и систем оповещения Северо-Запад»");
+    card.customer = QStringLiteral("Государственное бюджетное общеобразовательное учреждение города Москвы "
+                                   "«Школа с углублённым изучением иностранных языков № 1234»");
+    const QString code = QStringLiteral("K-3110-RACKMOUNT-SELECTOR-EXTENDED-VERSION-2026");
+    const Offer offer = pricedByHand({offerLine(OfferSection::Equipment, QStringLiteral("Селектор"), code,
+                                                QStringLiteral("шт."), 9'999, 999'999'999)},
+                                     {});
+    const QString pdf = path(QStringLiteral("КП.pdf"));
+    ASSERT_EQ(writeOfferPdf(pdf, card, offer), std::nullopt);
+    const QList<PlacedPage> pages = placedWordsOf(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    // The table's columns from the left margin of 20 mm: №, Наименование, Модель, …, Сумма.
+    const QRectF model(20 + 9 + 66, 0, 26, 297);
+    const QRectF sum(200 - 27, 0, 27, 297);
+    QString codeRead;
+    double customerLeft = 210;
+    for (const PlacedWord &word : pages.first().words) {
+        EXPECT_GE(word.mm.left(), 19.5) << word.text.toStdString();
+        EXPECT_LE(word.mm.right(), 200.5) << word.text.toStdString();
+        if (code.contains(word.text) && word.text.size() > 2) {
+            codeRead += word.text;
+            EXPECT_TRUE(model.contains(word.mm)) << word.text.toStdString();
+        }
+        if (word.text == QStringLiteral("«Школа") || word.text == QStringLiteral("Государственное"))
+            customerLeft = std::min(customerLeft, word.mm.left());
+    }
+    EXPECT_EQ(codeRead, code);
+    EXPECT_GT(customerLeft, 105);
+    // The line's sum and the subtotal, 99 989 999 900,01 roubles, each on one line of its column: a figure
+    // is brought down to fit rather than broken.
+    const OfferLine &line = offer.lines.first();
+    double tableBottom = 297;
+    for (const PlacedWord &word : pages.first().words)
+        if (word.text == QStringLiteral("Итого:"))
+            tableBottom = word.mm.top();
+    QMap<int, QString> sumLines;
+    for (const PlacedWord &word : pages.first().words)
+        if (sum.contains(word.mm) && word.mm.bottom() < tableBottom &&
+            word.text.contains(QRegularExpression(QStringLiteral("^[0-9,]+$"))))
+            sumLines[qRound(word.mm.top() * 2)] += word.text;
+    const QString whole = moneyText(*line.sum).remove(QChar(0x00A0));
+    EXPECT_EQ(sumLines.values().join(u' ').toStdString(),
+              QStringList({whole, whole}).join(u' ').toStdString());
 }
 
 TEST_F(OfferPdf, RefusesWhatItCannotPrintAndLeavesNoFile)
