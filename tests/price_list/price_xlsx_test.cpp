@@ -103,6 +103,18 @@ TEST(PriceXlsx, SheetCellsByReferenceWithGaps)
     EXPECT_EQ(table, expected);
 }
 
+// Some writers name the sheet's elements with a prefix of the spreadsheet's namespace.
+TEST(PriceXlsx, SheetWithPrefixedElementsReadAlike)
+{
+    const QByteArray prefixed =
+        "<?xml version=\"1.0\"?><x:worksheet "
+        "xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><x:sheetData>"
+        "<x:row r=\"2\"><x:c r=\"A2\" t=\"inlineStr\"><x:is><x:t>К-1</x:t></x:is></x:c>"
+        "<x:c r=\"C2\"><x:v>12.5</x:v></x:c></x:row></x:sheetData></x:worksheet>";
+    const PriceTable expected{{2, {QStringLiteral("К-1"), {}, QStringLiteral("12.5")}}};
+    EXPECT_EQ(sheetTable(prefixed, {}), expected);
+}
+
 TEST(PriceXlsx, FirstSheetAndSharedStringsFoundThroughTheRelationships)
 {
     const QByteArray workbook =
