@@ -357,6 +357,38 @@ TEST_F(OfferPdf, ALongOfferRunsOverPagesUnderItsHeaderWithEveryRowOnce)
               "");
 }
 
+TEST_F(OfferPdf, ASectionsTitleNeverEndsAPage)
+{
+    // As the equipment grows by a line, the materials' title comes to the foot of the first page and then
+    // goes over to the second: it goes over with the first line of its section.
+    int wentOver = 0;
+    for (int count = 28; count <= 44; ++count) {
+        QList<OfferLine> lines;
+        for (int i = 1; i <= count; ++i)
+            lines.append(offerLine(OfferSection::Equipment, QStringLiteral("Блок %1").arg(i),
+                                   QStringLiteral("K-%1").arg(i), QStringLiteral("шт."), 1, 100'000));
+        for (int i = 1; i <= 3; ++i)
+            lines.append(offerLine(OfferSection::Materials, QStringLiteral("Материал %1").arg(i), QString(),
+                                   QStringLiteral("м"), 10, 5'000));
+        const QString pdf = path(QStringLiteral("КП %1.pdf").arg(count));
+        ASSERT_EQ(writeOfferPdf(pdf, offerCard(), pricedByHand(lines, {})), std::nullopt);
+        const QStringList pages = pagesOf(pdf);
+        auto pageOf = [&](const QString &text) {
+            for (qsizetype p = 0; p < pages.size(); ++p)
+                if (flat(pages.at(p)).contains(text))
+                    return p;
+            return qsizetype(-1);
+        };
+        const qsizetype title =
+            pageOf(offerSectionTitle(OfferSection::Materials) + u' ' + QString::number(count + 1));
+        EXPECT_EQ(title, pageOf(QStringLiteral("Материал 1"))) << count;
+        EXPECT_GE(title, 0) << count;
+        if (title > pageOf(QStringLiteral("Блок %1 ").arg(count)))
+            ++wentOver;
+    }
+    EXPECT_GT(wentOver, 0);
+}
+
 TEST_F(OfferPdf, APricedOfferPrintsTheFiguresItWasPricedWith)
 {
     PriceList list;
