@@ -4,9 +4,11 @@
 #include "offer_documents/offer_page_flow.h"
 #include "offer_documents/offer_table.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <optional>
 
 namespace orvika {
 namespace {
@@ -102,10 +104,11 @@ void flowTotals(PageFlow &flow, const OfferTable &table, const Offer &offer)
         bool bold;
     };
     QList<Row> rows = {{QStringLiteral("Итого:"), moneyText(offer.totals.subtotal), true}};
-    rows.append({vatLineText(offer.vat) + u':',
-                 offer.vat.mode == VatMode::None ? QString() : moneyText(offer.totals.vat), false});
+    // Without VAT the line says so and has no sum.
     if (offer.vat.mode == VatMode::None)
-        rows.last().label.chop(1);
+        rows.append({vatLineText(offer.vat), QString(), false});
+    else
+        rows.append({vatLineText(offer.vat) + u':', moneyText(offer.totals.vat), false});
     rows.append({totalLineText(offer.vat) + u':', moneyText(offer.totals.total), true});
 
     // The figures end where the sum column's do; one wider than that column reaches under the price's,
@@ -118,7 +121,7 @@ void flowTotals(PageFlow &flow, const OfferTable &table, const Offer &offer)
     const double sumLeft = right - sumWidth;
     const double labelWidth = sumLeft - 2 * table.padding();
     const double gap = flow.mm(1);
-    double height = flow.mm(2);
+    double height = 0;
     QList<std::pair<WrappedText, WrappedText>> laid;
     for (const Row &row : rows) {
         const QFont &font = row.bold ? bold : plain;
@@ -225,11 +228,17 @@ void paintFooter(QPainter &painter, const OfferSettings &settings, int page, int
     const QPaintDevice &device = *painter.device();
     const double dotsPerMm = device.logicalDpiY() / 25.4;
     const QRectF foot(0, device.height() - FooterMm * dotsPerMm, device.width(), FooterMm * dotsPerMm);
-    painter.setFont(offerFont(7.5));
+    const QFont font = offerFont(7.5);
+    const QFontMetricsF metrics(font, &device);
+    const QString number = QStringLiteral("Стр. %1 из %2").arg(page).arg(count);
+    // A title as long as the line is cut short before the page's number.
+    const QString title =
+        metrics.elidedText(offerTitle(settings), Qt::ElideRight,
+                           foot.width() - metrics.horizontalAdvance(number) - 5 * dotsPerMm);
+    painter.setFont(font);
     painter.setPen(QColor(80, 80, 80));
-    painter.drawText(foot, int(Qt::AlignLeft | Qt::AlignBottom), offerTitle(settings));
-    painter.drawText(foot, int(Qt::AlignRight | Qt::AlignBottom),
-                     QStringLiteral("Стр. %1 из %2").arg(page).arg(count));
+    painter.drawText(foot, int(Qt::AlignLeft | Qt::AlignBottom), title);
+    painter.drawText(foot, int(Qt::AlignRight | Qt::AlignBottom), number);
 }
 
 } // namespace
