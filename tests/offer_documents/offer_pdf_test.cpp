@@ -200,7 +200,6 @@ TEST_F(OfferPdf, ReadsTheHeadingTheSectionsAndTheClosingInOrderForEachVatMode)
         const QString pdf = path(QStringLiteral("КП.pdf"));
         ASSERT_EQ(writeOfferPdf(pdf, card, offer), std::nullopt) << vatModeKey(c.vat.mode).toStdString();
         const QString text = flat(pagesOf(pdf).join(u' '));
-        const OfferLine &amplifier = offer.lines.at(0);
         const OfferLine &cable = offer.lines.at(3);
         QStringList expected = {
             card.organisation,
@@ -237,7 +236,6 @@ TEST_F(OfferPdf, ReadsTheHeadingTheSectionsAndTheClosingInOrderForEachVatMode)
                      card.people.developer,
                      QStringLiteral("(подпись)")};
         EXPECT_EQ(firstOutOfOrder(text, expected), "") << text.toStdString();
-        EXPECT_EQ(amplifier.sum, Money::fromKopecks(9'024'700));
         // Without VAT its line has no sum: the total's line follows it directly.
         if (!c.vatSum) {
             EXPECT_TRUE(text.contains(vatLineText(c.vat) + u' ' + totalLineText(c.vat)));
