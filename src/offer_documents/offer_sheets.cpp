@@ -24,7 +24,7 @@ constexpr double TablePt = 8;
 constexpr double NotePt = 8;
 
 // №, Наименование, Модель, Ед., Кол., Цена, Сумма: 180 mm.
-const QList<double> ColumnMm = {9, 66, 26, 11, 14, 27, 27};
+const QList<double> ColumnMm = {9, 62, 26, 15, 14, 27, 27}; // "компл." fits its column
 constexpr qsizetype SumColumn = 6;
 
 QList<TableCell> headerCells()
