@@ -27,7 +27,7 @@ for path in ./usr/bin/orvika ./usr/lib/orvika/orvika_xlsx.so ./usr/lib/orvika/or
     grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$package" Depends)
-for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter libdxflib fonts-dejavu-core \
+for dependency in libc6 libqt6widgets6 libqt6printsupport6 libqt6svg6 libxlsxwriter libdxflib libzip libicu fonts-dejavu-core \
     qt6-translations-l10n; do
     grep -q "$dependency" <<<"$depends" || fail "Depends lacks $dependency: $depends"
 done
