@@ -4,6 +4,7 @@
 #include "documents/document_content.h"
 #include "documents/document_files.h"
 #include "engine/main_window_model.h"
+#include "engine/price_list_store.h"
 #include "engine/shared_state.h"
 #include "project_documents/specification_files.h"
 #include "ui/dialogs.h"
@@ -95,6 +96,13 @@ private:
     void exportStructuralScheme();
     void exportCalculations(bool pdf);
 
+    // offer_rules.cpp: the price list, the commercial offer and its documents.
+    void connectOfferRules();
+    PriceListStore &priceLists();
+    void editPriceList();
+    void editOffer();
+    void exportOffer(bool pdf);
+
     // comparison_rules.cpp: saved reports against the proposal shown, each other, and today's catalogue.
     void compareWithSaved();
     void compareTwoSaved();
@@ -102,6 +110,8 @@ private:
     QString chooseSavedReport(const QString &caption);
     void showComparison(const Comparison &comparison, const QString &before, const QString &after);
     QPointer<QWidget> m_pictureWindow;
+    // The current price list, read when first needed (offer_rules.cpp).
+    std::optional<PriceListStore> m_priceLists;
 
     Dialogs &m_dialogs;
     WindowDialogSeam m_seam;
@@ -171,9 +181,13 @@ public:
             *exportSchemePdfAction = nullptr, *exportCalculationsPdfAction = nullptr,
             *exportCalculationsOdtAction = nullptr, *compareWithSavedAction = nullptr,
             *compareTwoSavedAction = nullptr, *recheckSavedAction = nullptr;
+    // The commercial offer's documents.
+    QAction *exportOfferPdfAction = nullptr, *exportOfferExcelAction = nullptr;
 
-    // Menu "Проект": the project's card, its loudspeaker lines and the rooms' sound level.
-    QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr, *soundLevelAction = nullptr;
+    // Menu "Проект": the project's card, its loudspeaker lines, the rooms' sound level, the price list and the
+    // commercial offer.
+    QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr, *soundLevelAction = nullptr,
+            *priceListAction = nullptr, *offerAction = nullptr;
 };
 
 } // namespace orvika

@@ -356,6 +356,8 @@ void MainWindow::buildMenu()
     add(exportSchemePdfAction, QStringLiteral("Схема структурная (PDF)…"), "exportSchemePdf");
     add(exportCalculationsPdfAction, QStringLiteral("Расчёты (PDF)…"), "exportCalculationsPdf");
     add(exportCalculationsOdtAction, QStringLiteral("Расчёты (ODT)…"), "exportCalculationsOdt");
+    add(exportOfferPdfAction, QStringLiteral("Коммерческое предложение (PDF)…"), "exportOfferPdf");
+    add(exportOfferExcelAction, QStringLiteral("Коммерческое предложение (Excel)…"), "exportOfferExcel");
     documents->addSeparator();
     add(rackViewAction, QStringLiteral("Вид шкафа…"), "showRack");
     add(diagramViewAction, QStringLiteral("Блок-схема…"), "showDiagram");
@@ -377,6 +379,11 @@ void MainWindow::buildMenu()
     loudspeakerLinesAction->setObjectName(QStringLiteral("loudspeakerLines"));
     soundLevelAction = project->addAction(QStringLiteral("Расчёт уровня звука…"));
     soundLevelAction->setObjectName(QStringLiteral("soundLevel"));
+    project->addSeparator();
+    priceListAction = project->addAction(QStringLiteral("Прайс-лист…"));
+    priceListAction->setObjectName(QStringLiteral("priceList"));
+    offerAction = project->addAction(QStringLiteral("Коммерческое предложение…"));
+    offerAction->setObjectName(QStringLiteral("offer"));
 }
 
 void MainWindow::buildSourceFrame()

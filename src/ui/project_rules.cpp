@@ -24,6 +24,7 @@ void MainWindow::connectProjectRules()
     connect(exportSchemePdfAction, &QAction::triggered, this, &MainWindow::exportStructuralScheme);
     connect(exportCalculationsPdfAction, &QAction::triggered, this, [this] { exportCalculations(true); });
     connect(exportCalculationsOdtAction, &QAction::triggered, this, [this] { exportCalculations(false); });
+    connectOfferRules();
 }
 
 void MainWindow::editProjectCard()

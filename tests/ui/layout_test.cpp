@@ -229,6 +229,8 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
                                        window->exportSchemePdfAction,
                                        window->exportCalculationsPdfAction,
                                        window->exportCalculationsOdtAction,
+                                       window->exportOfferPdfAction,
+                                       window->exportOfferExcelAction,
                                        nullptr,
                                        window->rackViewAction,
                                        window->diagramViewAction,
@@ -247,6 +249,8 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
                                           "Схема структурная (PDF)…",
                                           "Расчёты (PDF)…",
                                           "Расчёты (ODT)…",
+                                          "Коммерческое предложение (PDF)…",
+                                          "Коммерческое предложение (Excel)…",
                                           "",
                                           "Вид шкафа…",
                                           "Блок-схема…",
@@ -269,9 +273,12 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
 
     EXPECT_EQ(bar[2]->text(), QStringLiteral("Проект"));
     ASSERT_TRUE(bar[2]->menu());
-    EXPECT_EQ(bar[2]->menu()->actions(),
-              (QList<QAction *>{window->projectCardAction, window->loudspeakerLinesAction,
-                                window->soundLevelAction}));
+    const QList<QAction *> project = bar[2]->menu()->actions();
+    ASSERT_EQ(project.size(), 6);
+    EXPECT_EQ(project.mid(0, 3), (QList<QAction *>{window->projectCardAction, window->loudspeakerLinesAction,
+                                                   window->soundLevelAction}));
+    EXPECT_TRUE(project[3]->isSeparator());
+    EXPECT_EQ(project.mid(4), (QList<QAction *>{window->priceListAction, window->offerAction}));
     EXPECT_EQ(window->projectCardAction->text(), QStringLiteral("Сведения о проекте…"));
     EXPECT_TRUE(window->projectCardAction->isEnabled());
     EXPECT_EQ(window->loudspeakerLinesAction->text(), QStringLiteral("Линии громкоговорителей…"));
@@ -280,6 +287,13 @@ TEST_F(MainWindowDesign, MenuHoldsItsItemsInOrder)
     EXPECT_EQ(window->soundLevelAction->text(), QStringLiteral("Расчёт уровня звука…"));
     EXPECT_EQ(window->soundLevelAction->objectName(), QStringLiteral("soundLevel"));
     EXPECT_TRUE(window->soundLevelAction->isEnabled());
+    // The price list and the offer's window open at any time; the window says what it lacks.
+    EXPECT_EQ(window->priceListAction->text(), QStringLiteral("Прайс-лист…"));
+    EXPECT_EQ(window->priceListAction->objectName(), QStringLiteral("priceList"));
+    EXPECT_TRUE(window->priceListAction->isEnabled());
+    EXPECT_EQ(window->offerAction->text(), QStringLiteral("Коммерческое предложение…"));
+    EXPECT_EQ(window->offerAction->objectName(), QStringLiteral("offer"));
+    EXPECT_TRUE(window->offerAction->isEnabled());
 }
 
 TEST_F(MainWindowDesign, MembersAreTheNamedControls)
