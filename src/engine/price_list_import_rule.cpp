@@ -1,5 +1,6 @@
 #include "engine/price_list_import_rule.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace orvika {
@@ -59,7 +60,8 @@ PriceListImportStep importPriceList(PriceListStore &store, const PriceColumnMemo
 
     if (const std::optional<QString> failure = store.replace(import.list)) {
         PriceListImportStep step =
-            refused(QStringLiteral("Прайс-лист «%1» не сохранён: %2").arg(fileName, *failure));
+            refused(QStringLiteral("Прайс-лист «%1» не сохранён в %2: %3")
+                        .arg(fileName, QDir::toNativeSeparators(store.path()), *failure));
         step.import = std::move(import);
         return step;
     }

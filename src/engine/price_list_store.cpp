@@ -3,6 +3,7 @@
 #include "offer/amount_in_words.h"
 #include "price_list/price_list_file.h"
 
+#include <QDir>
 #include <QLocale>
 
 namespace orvika {
@@ -28,10 +29,11 @@ void PriceListStore::load()
         break;
     case PriceListRead::Foreign:
     case PriceListRead::Unusable:
+        // An import never writes over such a file: the user is told where it is.
         m_problem =
-            QStringLiteral("Прайс-лист %1 не прочитан: %2. Цены из него не взяты; загрузите прайс-лист "
-                           "заново (Проект → Прайс-лист…).")
-                .arg(PriceListFileName, read.reason);
+            QStringLiteral("Файл прайс-листа %1 не прочитан: %2. Цены из него не взяты. Чтобы загрузить "
+                           "новый прайс-лист, переименуйте или удалите этот файл.")
+                .arg(QDir::toNativeSeparators(path()), read.reason);
         break;
     }
 }

@@ -187,6 +187,10 @@ TEST_F(PriceListRule, AForeignFileOfTheListsNameIsNeverReplaced)
     PriceListStore store(dir.path());
     const PriceListImportStep step = import(store, csv(QStringLiteral("a.csv"), "Модель;Цена\nK-1;10\n"));
     EXPECT_EQ(step.outcome, PriceListImportStep::Refused);
+    // The user is told which file stands in the way, to move it aside.
+    EXPECT_TRUE(store.problem().contains(QDir::toNativeSeparators(store.path())))
+        << store.problem().toStdString();
+    EXPECT_TRUE(step.message.contains(QDir::toNativeSeparators(store.path()))) << step.message.toStdString();
     EXPECT_EQ(store.current(), nullptr);
     QFile file(dir.filePath(PriceListFileName));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
