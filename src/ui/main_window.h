@@ -184,8 +184,8 @@ public:
     // The commercial offer's documents.
     QAction *exportOfferPdfAction = nullptr, *exportOfferExcelAction = nullptr;
 
-    // Menu "Проект": the project's card, its loudspeaker lines, the rooms' sound level, the price list and the
-    // commercial offer.
+    // Menu "Проект": the project's card, its loudspeaker lines, the rooms' sound level, the price list and
+    // the commercial offer.
     QAction *projectCardAction = nullptr, *loudspeakerLinesAction = nullptr, *soundLevelAction = nullptr,
             *priceListAction = nullptr, *offerAction = nullptr;
 };
