@@ -150,8 +150,27 @@ TEST_F(OfferWindow, PricesFromTheListAndTypedByHandTotalsAndOkKeepsTheSettings)
         EXPECT_EQ(price->text(), MissingPriceText);
         EXPECT_TRUE(price->flags() & Qt::ItemIsEditable);
         const QString totalsBefore = label(dialog, "offerTotalsLabel");
-        price->setText(QStringLiteral("2500"));
+        // Typed as the user types it: F2 on the cell opens an empty editor (not "нет цены"), Enter takes it.
+        lines->setCurrentCell(row, OfferLinesTable::Price);
+        QTest::keyClick(lines, Qt::Key_F2);
+        auto *editor = qobject_cast<QLineEdit *>(lines->indexWidget(lines->currentIndex()));
+        ASSERT_TRUE(editor);
+        EXPECT_EQ(editor->text(), QString());
+        QTest::keyClicks(editor, QStringLiteral("2500"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the view commits the editor's text once the key is through
         EXPECT_EQ(price->text(), shown("2 500,00"));
+        EXPECT_TRUE(dialog.isVisible()) << "Enter takes the cell, not the window";
+
+        // A list price looked at and left as it was stays the list's.
+        lines->setCurrentCell(block, OfferLinesTable::Price);
+        QTest::keyClick(lines, Qt::Key_F2);
+        editor = qobject_cast<QLineEdit *>(lines->indexWidget(lines->currentIndex()));
+        ASSERT_TRUE(editor);
+        EXPECT_EQ(editor->text(), shown("15 000,00"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the view commits the editor's text once the key is through
+        EXPECT_FALSE(dialog.editor().settings().prices.contains(BlockModel));
         EXPECT_NE(label(dialog, "offerTotalsLabel"), totalsBefore);
         EXPECT_TRUE(label(dialog, "offerTotalsLabel").contains(countLine(dialog.editor().offer())));
 
