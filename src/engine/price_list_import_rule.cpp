@@ -71,6 +71,15 @@ PriceListImportStep importPriceList(PriceListStore &store, const PriceColumnMemo
     if (recalled && !chosen)
         step.message += QStringLiteral("\nСтолбцы взяты по прежнему выбору для этого заголовка (%1).")
                             .arg(columnChoiceText(*recalled));
+    QStringList foreign;
+    for (const PriceEntry &entry : import.list.entries)
+        if (entry.currency != Roubles && !foreign.contains(entry.currency))
+            foreign.append(entry.currency);
+    if (!foreign.isEmpty())
+        step.message +=
+            QStringLiteral("\nЦены в %1 войдут в предложение по курсу, указанному в окне «Коммерческое "
+                           "предложение».")
+                .arg(foreign.join(QStringLiteral(", ")));
     if (chosen) {
         if (const std::optional<QString> failure = memory.remember(import.headers, fileName, *chosen))
             step.message += QStringLiteral("\nВыбор столбцов не запомнен: %1").arg(*failure);

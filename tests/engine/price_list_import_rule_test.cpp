@@ -125,6 +125,31 @@ TEST_F(PriceListRule, SeveralPriceColumnsAskTheChoiceIsTakenKeptAndRemembered)
     EXPECT_EQ(prices(later.current()), (QList<qint64>{170000})) << "the current list stays while asking";
 }
 
+TEST_F(PriceListRule, TheSummaryNamesTheForeignCurrenciesThatNeedARate)
+{
+    struct Case
+    {
+        const char *text;
+        const char *named; // empty: no currency to name
+    };
+    const Case cases[] = {
+        {"Модель;Цена\nK-1;10\nK-2;20 руб.\n", ""},
+        {"Модель;Цена;Валюта\nK-1;10;USD\nK-2;20;EUR\nK-3;5;USD\nK-4;7;RUB\n", "Цены в USD, EUR войдут"},
+        {"Модель;Цена, $\nK-1;10\n", "Цены в USD войдут"},
+    };
+    for (const Case &c : cases) {
+        PriceListStore store(dir.path());
+        const PriceListImportStep step = import(store, csv(QStringLiteral("валюта.csv"), c.text));
+        ASSERT_EQ(step.outcome, PriceListImportStep::Imported) << step.message.toStdString();
+        const QString named = QString::fromUtf8(c.named);
+        EXPECT_EQ(step.message.contains(QStringLiteral("по курсу")), !named.isEmpty())
+            << step.message.toStdString();
+        if (!named.isEmpty()) {
+            EXPECT_TRUE(step.message.contains(named)) << step.message.toStdString();
+        }
+    }
+}
+
 TEST_F(PriceListRule, ARememberedChoiceThatNoLongerFitsAsksAgainWithItProposed)
 {
     PriceListStore store(dir.path());
