@@ -1,9 +1,8 @@
 #include "cli/offer_export.h"
 
 #include "cli/command_line.h"
+#include "engine/offer_composition.h"
 #include "files/text_file.h"
-#include "offer/offer_items.h"
-#include "offer/offer_pricing.h"
 #include "offer/offer_texts.h"
 #include "offer_documents/offer_files.h"
 #include "price_list/price_import.h"
@@ -61,16 +60,11 @@ int exportOffer(const QString &format, const QString &outputPath, const Finished
     if (import.skipped > 0)
         dialogs.message(import.message);
 
-    // An offer without a date of its own is dated the day it is made.
-    if (!card.offer.date.isValid())
-        card.offer.date = today;
-    const PriceIndex index(import.list);
-    const Offer offer =
-        priceOffer(offerItems(finished.requirements, finished.proposal, card.lines, card.offer.works),
-                   card.offer, index);
+    card = cardForOfferDocument(card, today);
+    const Offer offer = composeOffer(finished, card, PriceIndex(import.list));
     if (offer.tooLarge) {
         dialogs.message(writeFailureMessage(QFileInfo(outputPath).fileName(),
-                                            QStringLiteral("сумма предложения слишком велика")));
+                                            offerTooLarge()));
         return ExitFailed;
     }
     std::optional<QString> error;

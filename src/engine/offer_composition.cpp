@@ -31,4 +31,11 @@ QString offerTooLarge()
         "наценку.");
 }
 
+ProjectCard cardForOfferDocument(ProjectCard card, const QDate &today)
+{
+    if (!card.offer.date.isValid())
+        card.offer.date = today;
+    return card;
+}
+
 } // namespace orvika

@@ -1,5 +1,6 @@
 #include "engine/protected_files.h"
 
+#include "engine/price_column_memory.h"
 #include "price_list/price_list_file.h"
 #include "project/loudspeaker_library_file.h"
 #include "project/project_card_file.h"
@@ -78,7 +79,9 @@ QList<ProtectedFile> dataFiles(const QString &appDir)
         {base.filePath(QStringLiteral("Base-Date")), QStringLiteral("каталог оборудования")},
         {base.filePath(QStringLiteral("Sxemm")), QStringLiteral("библиотека блок-схем")},
         {QDir(appDir).filePath(LoudspeakerLibraryFileName), QStringLiteral("библиотека громкоговорителей")},
-        {QDir(appDir).filePath(PriceListFileName), QStringLiteral("текущий прайс-лист")}};
+        {QDir(appDir).filePath(PriceListFileName), QStringLiteral("текущий прайс-лист")},
+        {QDir(appDir).filePath(PriceColumnMemoryFileName),
+         QStringLiteral("запомненные столбцы прайс-листов")}};
 }
 
 std::optional<ProtectedFile> protectedFileAt(const QString &outputPath, const QList<ProtectedFile> &files)

@@ -19,8 +19,8 @@ struct ProtectedFile
 QList<ProtectedFile> reportFiles(const QString &reportPath);
 // A card given by name.
 ProtectedFile cardFile(const QString &cardPath);
-// The catalogue and the block-diagram library under appDir/Base, and the loudspeaker library and the
-// current price list in appDir.
+// The catalogue and the block-diagram library under appDir/Base, and the loudspeaker library, the
+// current price list and the price lists' remembered columns in appDir.
 QList<ProtectedFile> dataFiles(const QString &appDir);
 
 // The protected file the output path names, if it names one. Files are compared, not their

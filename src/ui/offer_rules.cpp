@@ -8,6 +8,7 @@
 #include "ui/price_list_dialog.h"
 
 #include <QAction>
+#include <QDate>
 
 // "Проект": the price list and the commercial offer; and in "Документ" the offer as PDF and as a workbook.
 namespace orvika {
@@ -76,8 +77,8 @@ void MainWindow::exportOffer(bool pdf)
                               OfferName + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".xlsx")),
                               pdf ? QStringLiteral("PDF (*.pdf)") : QStringLiteral("Excel (*.xlsx)")};
     exportFile(choice, [this, pdf, &offer](const QString &path, const FinishedCalculation &) {
-        return pdf ? writeOfferPdf(path, m_model.projectCard(), offer)
-                   : writeOfferXlsx(path, m_model.projectCard(), offer);
+        const ProjectCard card = cardForOfferDocument(m_model.projectCard(), QDate::currentDate());
+        return pdf ? writeOfferPdf(path, card, offer) : writeOfferXlsx(path, card, offer);
     });
 }
 
