@@ -78,4 +78,9 @@ bool requireEntry(CalculationState &state, const QString &name, const QString &c
     return false;
 }
 
+ProposedItem proposedItem(const Proposal &proposal, qsizetype i)
+{
+    return i < proposal.items.size() ? proposal.items.at(i) : itemOfLine(proposal.lines.at(i));
+}
+
 } // namespace orvika

@@ -76,6 +76,10 @@ bool addAccountedLine(const Catalogue &catalogue, CalculationState &state, const
 // number after it.
 ProposedItem itemOfLine(const QString &line);
 
+// The proposal's line i taken apart: its item, or for a proposal restored from a saved list, which has
+// its lines only, the line taken apart as above.
+ProposedItem proposedItem(const Proposal &proposal, qsizetype i);
+
 // False, with the calculation stopped, when the catalogue has no record of a single-entry category
 // (its name would match every catalogue line in the accounting). code names the category.
 bool requireEntry(CalculationState &state, const QString &name, const QString &code);

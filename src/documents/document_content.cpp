@@ -34,9 +34,7 @@ DocumentContent composeDocument(const Catalogue &catalogue, const Requirements &
     }
     content.rows.reserve(proposal.lines.size());
     for (qsizetype i = 0; i < proposal.lines.size(); ++i) {
-        // A proposal from a saved list has lines only; they come apart the same way.
-        const ProposedItem item =
-            i < proposal.items.size() ? proposal.items.at(i) : itemOfLine(proposal.lines.at(i));
+        const ProposedItem item = proposedItem(proposal, i);
         const UnitFigures figures = unitFigures(catalogue, item.designation);
         content.rows.append({int(i) + 1, item.designation, item.quantity, figures.powerDraw,
                              figures.heightUnits, item.reason});

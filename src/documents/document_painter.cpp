@@ -1,5 +1,7 @@
 #include "documents/document_painter.h"
 
+#include "documents/document_font.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -12,21 +14,12 @@ namespace {
 
 constexpr double MarginMm = 15;
 constexpr double CellPaddingMm = 0.8;
-const QString FontFamily = QStringLiteral("DejaVu Sans");
 
 // №, Обозначение, Кол-во, Вт за шт., Вт всего, U за шт., U всего, Основание: 180 mm in all.
 constexpr std::array<double, 8> ColumnMm = {8, 54, 13, 15, 17, 12, 13, 48};
 constexpr std::array<Qt::Alignment::Int, 8> ColumnAlignment = {Qt::AlignRight, Qt::AlignLeft,  Qt::AlignRight,
                                                                Qt::AlignRight, Qt::AlignRight, Qt::AlignRight,
                                                                Qt::AlignRight, Qt::AlignLeft};
-
-QFont documentFont(double points, bool bold = false)
-{
-    QFont font(FontFamily);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 // The flow of the document down its pages. Without a painter it only measures, so that the page
 // count is known before the first page is painted.

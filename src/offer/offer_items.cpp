@@ -48,9 +48,7 @@ QList<OfferItem> offerItems(const Requirements &requirements, const Proposal &pr
 {
     QList<OfferItem> items;
     for (qsizetype i = 0; i < proposal.lines.size(); ++i) {
-        // A proposal restored from a saved list has its lines only; they come apart the same way.
-        const ProposedItem proposed =
-            i < proposal.items.size() ? proposal.items.at(i) : itemOfLine(proposal.lines.at(i));
+        const ProposedItem proposed = proposedItem(proposal, i);
         items.append(
             unitItem(OfferSection::Equipment, proposed.designation, Quantity::whole(proposed.quantity)));
     }

@@ -1,5 +1,7 @@
 #include "offer/price_index.h"
 
+#include <iterator>
+
 namespace orvika {
 
 namespace {
@@ -20,37 +22,16 @@ bool isDropped(QChar c)
     }
 }
 
-// The Cyrillic capitals read as the Latin ones they look like.
+// The Cyrillic capitals read as the Latin ones they look like; and the sign of a cable's "2×1,5", which lists
+// write with an x of either alphabet.
 QChar latinLookalike(QChar c)
 {
-    switch (c.unicode()) {
-    case u'А':
-        return QLatin1Char('A');
-    case u'В':
-        return QLatin1Char('B');
-    case u'Е':
-        return QLatin1Char('E');
-    case u'К':
-        return QLatin1Char('K');
-    case u'М':
-        return QLatin1Char('M');
-    case u'Н':
-        return QLatin1Char('H');
-    case u'О':
-        return QLatin1Char('O');
-    case u'Р':
-        return QLatin1Char('P');
-    case u'С':
-        return QLatin1Char('C');
-    case u'Т':
-        return QLatin1Char('T');
-    case u'Х':
-        return QLatin1Char('X');
-    case u'×': // a cable's "2×1,5", which lists write with an x of either alphabet
-        return QLatin1Char('X');
-    default:
-        return c;
-    }
+    static constexpr char16_t Lookalikes[] = u"АВЕКМНОРСТХ×";
+    static constexpr char Latin[] = "ABEKMHOPCTXX";
+    for (std::size_t i = 0; i + 1 < std::size(Lookalikes); ++i)
+        if (c.unicode() == Lookalikes[i])
+            return QLatin1Char(Latin[i]);
+    return c;
 }
 
 } // namespace

@@ -7,14 +7,6 @@
 
 namespace orvika {
 
-QFont offerFont(double points, bool bold)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 PageFlow::PageFlow(const QPaintDevice &device, double footerMm)
     : m_device(device), m_dotsPerMm(device.logicalDpiY() / 25.4), m_width(device.width()),
       m_bodyBottom(device.height() - mm(footerMm))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/document_font.h"
+
 #include <QColor>
 #include <QFont>
 #include <QLineF>
@@ -15,9 +17,6 @@ class QPaintDevice;
 // page count is known when the pages are painted. Positions are in the device's units from the top left
 // corner of the page's printable area.
 namespace orvika {
-
-// DejaVu Sans, the font of the program's documents, which has every Cyrillic letter and sign they print.
-QFont offerFont(double points, bool bold = false);
 
 struct PageText
 {

@@ -48,9 +48,9 @@ QList<TableCell> lineCells(const OfferLine &line)
 
 void flowHeading(PageFlow &flow, const ProjectCard &card)
 {
-    const QFont text = offerFont(TextPt);
+    const QFont text = documentFont(TextPt);
     if (!card.organisation.trimmed().isEmpty()) {
-        flow.paragraph(offerFont(11, true), card.organisation.trimmed());
+        flow.paragraph(documentFont(11, true), card.organisation.trimmed());
         flow.advance(flow.mm(1.5));
         flow.rule(QLineF(0, flow.y(), flow.width(), flow.y()), 0.4);
         flow.advance(flow.mm(3));
@@ -59,7 +59,7 @@ void flowHeading(PageFlow &flow, const ProjectCard &card)
     if (!card.customer.trimmed().isEmpty())
         flow.paragraph(text, QStringLiteral("Заказчик: ") + card.customer.trimmed(), Qt::AlignLeft, 0, 0,
                        flow.width() / 2, flow.width() / 2);
-    flow.paragraph(offerFont(13, true), offerTitle(card.offer), Qt::AlignHCenter, flow.mm(7));
+    flow.paragraph(documentFont(13, true), offerTitle(card.offer), Qt::AlignHCenter, flow.mm(7));
     flow.advance(flow.mm(3));
     if (!card.object.trimmed().isEmpty())
         flow.paragraph(text, QStringLiteral("Объект: ") + card.object.trimmed(), Qt::AlignLeft, flow.mm(1));
@@ -95,8 +95,8 @@ void flowTable(OfferTable &table, const Offer &offer)
 // Итого, the VAT and the total under the sum column, kept together.
 void flowTotals(PageFlow &flow, const OfferTable &table, const Offer &offer)
 {
-    const QFont plain = offerFont(TextPt);
-    const QFont bold = offerFont(TextPt, true);
+    const QFont plain = documentFont(TextPt);
+    const QFont bold = documentFont(TextPt, true);
     struct Row
     {
         QString label;
@@ -140,16 +140,16 @@ void flowTotals(PageFlow &flow, const OfferTable &table, const Offer &offer)
 
 void flowWords(PageFlow &flow, const Offer &offer, const OfferSettings &settings)
 {
-    const QFont text = offerFont(TextPt);
+    const QFont text = documentFont(TextPt);
     const QString missing = missingPricesLine(offer);
     if (!missing.isEmpty())
-        flow.paragraph(offerFont(TextPt, true), missing, Qt::AlignLeft, flow.mm(3));
+        flow.paragraph(documentFont(TextPt, true), missing, Qt::AlignLeft, flow.mm(3));
     // The count and the total in words read as one sentence: never a page apart.
-    const QFont words = offerFont(TextPt, true);
+    const QFont words = documentFont(TextPt, true);
     flow.paragraph(text, countLine(offer), Qt::AlignLeft, flow.mm(3),
                    flow.mm(0.5) + flow.wrap(words, flow.width(), totalInWords(offer)).height());
     flow.paragraph(words, totalInWords(offer), Qt::AlignLeft, flow.mm(0.5));
-    flow.paragraph(offerFont(NotePt), roundingNote(offer.vat), Qt::AlignLeft, flow.mm(3));
+    flow.paragraph(documentFont(NotePt), roundingNote(offer.vat), Qt::AlignLeft, flow.mm(3));
     const QString validity = validityLine(settings);
     if (!validity.isEmpty())
         flow.paragraph(text, validity, Qt::AlignLeft, flow.mm(3));
@@ -158,8 +158,8 @@ void flowWords(PageFlow &flow, const Offer &offer, const OfferSettings &settings
 // "Исполнитель", the organisation, a line to sign on with "(подпись)" under it, and the name.
 void flowSignature(PageFlow &flow, const ProjectCard &card)
 {
-    const QFont text = offerFont(TextPt);
-    const QFont caption = offerFont(6.5);
+    const QFont text = documentFont(TextPt);
+    const QFont caption = documentFont(6.5);
     const double left = flow.width() * 0.45;
     const double lineLeft = left + flow.mm(3);
     const double lineRight = lineLeft + flow.mm(45);
@@ -228,7 +228,7 @@ void paintFooter(QPainter &painter, const OfferSettings &settings, int page, int
     const QPaintDevice &device = *painter.device();
     const double dotsPerMm = device.logicalDpiY() / 25.4;
     const QRectF foot(0, device.height() - FooterMm * dotsPerMm, device.width(), FooterMm * dotsPerMm);
-    const QFont font = offerFont(7.5);
+    const QFont font = documentFont(7.5);
     const QFontMetricsF metrics(font, &device);
     const QString number = QStringLiteral("Стр. %1 из %2").arg(page).arg(count);
     // A title as long as the line is cut short before the page's number.

@@ -18,7 +18,7 @@ const QColor HeaderShade(245, 245, 245);
 
 OfferTable::OfferTable(PageFlow &flow, const QList<double> &columnMm, const QList<TableCell> &header,
                        double points)
-    : m_flow(flow), m_header(header), m_font(offerFont(points)), m_bold(offerFont(points, true)),
+    : m_flow(flow), m_header(header), m_font(documentFont(points)), m_bold(documentFont(points, true)),
       m_padding(flow.mm(PaddingXMm))
 {
     double total = 0;

@@ -84,9 +84,7 @@ EquipmentSpecification composeEquipmentSpecification(const Catalogue &, const Re
     heading.name = EquipmentSection;
     specification.rows.append(heading);
     for (qsizetype i = 0; i < proposal.lines.size(); ++i) {
-        // A proposal from a saved list has lines only; they come apart the same way.
-        const ProposedItem item =
-            i < proposal.items.size() ? proposal.items.at(i) : itemOfLine(proposal.lines.at(i));
+        const ProposedItem item = proposedItem(proposal, i);
         SpecificationRow row;
         row.position = QString::number(i + 1);
         row.name = unitName(item.designation);

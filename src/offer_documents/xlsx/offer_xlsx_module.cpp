@@ -240,23 +240,16 @@ private:
 
         const QString vat = address(SumColumn, m_row);
         labelled(vatLineText(offer.vat));
-        switch (offer.vat.mode) {
-        case VatMode::Over:
-            worksheet_write_formula_num(
-                m_sheet, m_row, SumColumn,
-                m_utf8(QStringLiteral("=ROUND(%1*%2/100,2)").arg(subtotal, m_vatRate)), f.totalMoney,
-                moneyNumber(offer.totals.vat));
-            break;
-        case VatMode::Included:
-            worksheet_write_formula_num(
-                m_sheet, m_row, SumColumn,
-                m_utf8(QStringLiteral("=ROUND(%1*%2/(100+%2),2)").arg(subtotal, m_vatRate)), f.totalMoney,
-                moneyNumber(offer.totals.vat));
-            break;
-        case VatMode::None:
+        // Over the prices, or the part of them that is VAT; without VAT no sum at all.
+        const QString formula = offer.vat.mode == VatMode::Over ? QStringLiteral("=ROUND(%1*%2/100,2)")
+                                : offer.vat.mode == VatMode::Included
+                                    ? QStringLiteral("=ROUND(%1*%2/(100+%2),2)")
+                                    : QString();
+        if (formula.isEmpty())
             worksheet_write_blank(m_sheet, m_row, SumColumn, f.totalMoney);
-            break;
-        }
+        else
+            worksheet_write_formula_num(m_sheet, m_row, SumColumn, m_utf8(formula.arg(subtotal, m_vatRate)),
+                                        f.totalMoney, moneyNumber(offer.totals.vat));
         ++m_row;
 
         labelled(totalLineText(offer.vat));
