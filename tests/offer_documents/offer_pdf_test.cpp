@@ -1,3 +1,4 @@
+#include "documents/document_fixtures.h"
 #include "offer/offer_pricing.h"
 #include "offer/offer_texts.h"
 #include "offer_documents/offer_files.h"
@@ -18,16 +19,6 @@
 namespace orvika::test::offer_pdf {
 namespace {
 
-QByteArray commandOutput(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
 // The words of a text in one line: pdftotext's spacing, line breaks and no-break spaces made one space.
 QString flat(const QString &text)
 {
@@ -40,10 +31,9 @@ QString flat(const QString &text)
 // The pages of the PDF as pdftotext -layout lays them out.
 QStringList pagesOf(const QString &pdf)
 {
-    QStringList pages =
-        QString::fromUtf8(
-            commandOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}))
-            .split(u'\f');
+    QStringList pages = QString::fromUtf8(outputOf(QStringLiteral("pdftotext"),
+                                                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")}))
+                            .split(u'\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
         pages.removeLast();
     return pages;
@@ -66,7 +56,7 @@ QList<PlacedPage> placedWordsOf(const QString &pdf)
     constexpr double MmPerPoint = 25.4 / 72;
     QList<PlacedPage> pages;
     QXmlStreamReader xml(
-        commandOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+        outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
     auto number = [&](const char *name) { return xml.attributes().value(QLatin1String(name)).toDouble(); };
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
